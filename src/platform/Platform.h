@@ -1,0 +1,21 @@
+/*
+ * The operating system as the portable code sees it: one reference per
+ * interface, handed to the classes that need them. The Windows build
+ * fills it with the real calls (win/), tests and the dry-run tool with
+ * the simulated desktop (sim/).
+ */
+#pragma once
+
+#include "platform/Clock.h"
+#include "platform/Input.h"
+#include "platform/SystemInfo.h"
+
+namespace q5 {
+
+struct Platform {
+    Input& input;
+    Clock& clock;
+    SystemInfo& system;
+};
+
+}  // namespace q5

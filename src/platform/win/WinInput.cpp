@@ -1,0 +1,26 @@
+#include "platform/win/WinInput.h"
+
+#include <windows.h>
+
+namespace q5::win {
+
+void WinInput::KeybdEvent(std::uint8_t vk, std::uint8_t scan, std::uint32_t flags,
+                          std::uintptr_t extraInfo) {
+    ::keybd_event(vk, scan, flags, extraInfo);
+}
+
+void WinInput::MouseEvent(std::uint32_t flags, std::int32_t dx, std::int32_t dy,
+                          std::int32_t data, std::uintptr_t extraInfo) {
+    ::mouse_event(flags, static_cast<DWORD>(dx), static_cast<DWORD>(dy),
+                  static_cast<DWORD>(data), extraInfo);
+}
+
+std::intptr_t WinInput::GetMessageExtraInfo() {
+    return ::GetMessageExtraInfo();
+}
+
+std::uint32_t WinInput::MapVirtualKeyW(std::uint32_t code, std::uint32_t mapType) {
+    return ::MapVirtualKeyW(code, mapType);
+}
+
+}  // namespace q5::win

@@ -1,0 +1,23 @@
+/*
+ * The real operating system as one object, for the Windows program and the
+ * Windows integration tests.
+ */
+#pragma once
+
+#include "platform/Platform.h"
+#include "platform/win/WinClock.h"
+#include "platform/win/WinInput.h"
+#include "platform/win/WinSystemInfo.h"
+
+namespace q5::win {
+
+class WinPlatform {
+public:
+    Platform platform() { return Platform{input, clock, system}; }
+
+    WinInput input;
+    WinClock clock;
+    WinSystemInfo system;
+};
+
+}  // namespace q5::win
