@@ -32,7 +32,9 @@ constexpr MouseAction kMouseActions[] = {
     {ScrollUp, {{{kMouseEventWheel, kWheelDelta}}}, 1},
     {ScrollDown, {{{kMouseEventWheel, -kWheelDelta}}}, 1},
     {DoubleClick,
-     {{{kMouseEventLeftDown, 0}, {kMouseEventLeftUp, 0}, {kMouseEventLeftDown, 0},
+     {{{kMouseEventLeftDown, 0},
+       {kMouseEventLeftUp, 0},
+       {kMouseEventLeftDown, 0},
        {kMouseEventLeftUp, 0}}},
      4},
 };

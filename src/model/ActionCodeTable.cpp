@@ -97,10 +97,9 @@ static_assert(IsAscending(), "the code table is sorted for lookup");
 
 const ActionCodeInfo* FindActionCode(std::uint8_t code) {
     const auto* end = std::end(kCodes);
-    const auto* it = std::lower_bound(std::begin(kCodes), end, code,
-                                      [](const ActionCodeInfo& info, std::uint8_t value) {
-                                          return ToByte(info.code) < value;
-                                      });
+    const auto* it = std::lower_bound(
+        std::begin(kCodes), end, code,
+        [](const ActionCodeInfo& info, std::uint8_t value) { return ToByte(info.code) < value; });
     return (it != end && ToByte(it->code) == code) ? it : nullptr;
 }
 

@@ -14,7 +14,7 @@
 namespace q5 {
 
 enum class MenuGroup : std::uint8_t {
-    None,        // can be held and performed, not chosen in the user interface
+    None,  // can be held and performed, not chosen in the user interface
     TopLevel,
     Mouse,
     Basic,

@@ -4,10 +4,10 @@ namespace q5 {
 namespace {
 
 constexpr std::array<std::string_view, kSlotCount> kGestureLabelKeys = {
-    "tc_singleleftclk",   "tc_singlerightclk",        "tc_dblrightclick",
-    "tc_singlescrollup",  "tc_singlescrolldown",      "tc_singlescrollleft",
+    "tc_singleleftclk",     "tc_singlerightclk",        "tc_dblrightclick",
+    "tc_singlescrollup",    "tc_singlescrolldown",      "tc_singlescrollleft",
     "tc_singlescrollright", "tc_singleedgescrollright", "tc_singleedgescrollleft",
-    "tc_dblscrollup",     "tc_dblscrolldown",         "tc_dblscrollleft",
+    "tc_dblscrollup",       "tc_dblscrolldown",         "tc_dblscrollleft",
     "tc_dblscrollright"};
 
 constexpr int kFirstSlotOfSecondPage = 7;

@@ -19,8 +19,8 @@ using GestureId = std::uint8_t;
 
 inline constexpr int kSlotCount = 13;
 
-inline constexpr std::array<GestureId, kSlotCount> kFactoryTable = {
-    1, 2, 3, 9, 10, 37, 163, 89, 88, 33, 85, 5, 4};
+inline constexpr std::array<GestureId, kSlotCount> kFactoryTable = {1,  2,  3,  9,  10, 37, 163,
+                                                                    89, 88, 33, 85, 5,  4};
 
 // The lowest slot whose GestureId is `id`, or none.
 std::optional<int> SlotOfGesture(GestureId id);

@@ -34,7 +34,7 @@ inline constexpr std::uint32_t kMapVscToVk = 1;
 inline constexpr std::uint32_t kMapVkToChar = 2;
 
 class Input {
-public:
+  public:
     virtual ~Input() = default;
 
     virtual void KeybdEvent(std::uint8_t vk, std::uint8_t scan, std::uint32_t flags,

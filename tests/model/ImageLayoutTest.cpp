@@ -20,8 +20,8 @@ TEST(ActionRecordLayout, FieldsSitAtTheirOffsets) {
     record.setCombination({0x03, 0x41, 0x42});
     record.setPath(u"C:\\x");
 
-    const std::uint8_t expected[] = {0x00, 19, 7, 0x03, 0x41, 0x42, 'C', 0, ':', 0, '\\', 0, 'x', 0,
-                                     0, 0};
+    const std::uint8_t expected[] = {0x00, 19, 7,    0x03, 0x41, 0x42, 'C', 0,
+                                     ':',  0,  '\\', 0,    'x',  0,    0,   0};
     EXPECT_EQ(0, std::memcmp(record.bytes.data(), expected, sizeof expected));
 }
 

@@ -17,7 +17,7 @@ class DryRunActions final : public ScrollActions,
                             public SocialActions,
                             public CombinationPlayer,
                             public MacroPlayer {
-public:
+  public:
     explicit DryRunActions(sim::CallJournal& journal) : journal_(journal) {}
 
     ActionCollaborators collaborators() {
@@ -41,7 +41,7 @@ public:
     void PlayCombination(const Combination& combination) override;
     void PlayMacro(std::uint8_t macroNumber) override;
 
-private:
+  private:
     void Delegated(const std::string& call);
 
     sim::CallJournal& journal_;

@@ -1,6 +1,7 @@
 // q5tool: the command-line companion of the Korvo Q5 mouse program.
 #include <cstdio>
 #include <span>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -20,12 +21,21 @@ constexpr Command kCommands[] = {
      "simulate [--os-release N] [--settings FILE] [--start-tick T] EVENT..."},
 };
 
-void PrintUsage() {
-    std::fprintf(stderr, "usage:\n");
+int PrintUsage() {
+    std::printf("usage:\n");
     for (const auto& command : kCommands) {
-        std::fprintf(stderr, "  q5tool %.*s\n", static_cast<int>(command.usage.size()),
-                     command.usage.data());
+        std::printf("  q5tool %.*s\n", static_cast<int>(command.usage.size()),
+                    command.usage.data());
     }
+    return 0;
+}
+
+std::string CommandNames() {
+    std::string names;
+    for (const auto& command : kCommands) {
+        names += (names.empty() ? "" : ", ") + std::string(command.name);
+    }
+    return names;
 }
 
 }  // namespace
@@ -33,15 +43,17 @@ void PrintUsage() {
 int main(int argc, char** argv) {
     std::vector<std::string_view> args(argv + 1, argv + argc);
     if (args.empty()) {
-        PrintUsage();
-        return q5::tool::kExitUsage;
+        return q5::tool::UsageError("no command given (commands: " + CommandNames() +
+                                    "; q5tool --help shows their arguments)");
+    }
+    if (args[0] == "--help" || args[0] == "help") {
+        return PrintUsage();
     }
     for (const auto& command : kCommands) {
         if (args[0] == command.name) {
             return command.run(std::span(args).subspan(1));
         }
     }
-    q5::tool::UsageError("unknown command '" + std::string(args[0]) + "'");
-    PrintUsage();
-    return q5::tool::kExitUsage;
+    return q5::tool::UsageError("unknown command '" + std::string(args[0]) +
+                                "' (commands: " + CommandNames() + ")");
 }

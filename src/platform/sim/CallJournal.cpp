@@ -12,7 +12,9 @@ struct Formatter {
     std::string operator()(const MouseCall& c) const {
         return StringPrintf("mouse 0x%04x %d %d %d", c.flags, c.dx, c.dy, c.data);
     }
-    std::string operator()(const WaitCall& c) const { return StringPrintf("wait %u", c.milliseconds); }
+    std::string operator()(const WaitCall& c) const {
+        return StringPrintf("wait %u", c.milliseconds);
+    }
     std::string operator()(const NoteCall& c) const { return "# " + c.text; }
 };
 

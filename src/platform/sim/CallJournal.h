@@ -47,7 +47,7 @@ using PlatformCall = std::variant<KeyCall, MouseCall, WaitCall, NoteCall>;
 std::string FormatCall(const PlatformCall& call);
 
 class CallJournal {
-public:
+  public:
     void Record(const PlatformCall& call);
     void Note(std::string text);
     void Clear() { calls_.clear(); }
@@ -58,7 +58,7 @@ public:
     // Every call, notes included, formatted.
     std::vector<std::string> AllLines() const;
 
-private:
+  private:
     std::vector<PlatformCall> calls_;
 };
 

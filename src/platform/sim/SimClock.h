@@ -12,7 +12,7 @@
 namespace q5::sim {
 
 class SimClock final : public Clock {
-public:
+  public:
     explicit SimClock(CallJournal& journal, std::uint32_t startTick = 100000)
         : journal_(journal), tick_(startTick) {}
 
@@ -23,7 +23,7 @@ public:
     void Advance(std::uint32_t milliseconds) { tick_ += milliseconds; }
     void SetTick(std::uint32_t tick) { tick_ = tick; }
 
-private:
+  private:
     CallJournal& journal_;
     std::uint32_t tick_;
 };

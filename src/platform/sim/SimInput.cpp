@@ -14,9 +14,9 @@ struct ButtonTransition {
 };
 
 constexpr ButtonTransition kTransitions[] = {
-    {kMouseEventLeftDown, kStateLButton, true},    {kMouseEventLeftUp, kStateLButton, false},
-    {kMouseEventRightDown, kStateRButton, true},   {kMouseEventRightUp, kStateRButton, false},
-    {kMouseEventMiddleDown, kStateMButton, true},  {kMouseEventMiddleUp, kStateMButton, false},
+    {kMouseEventLeftDown, kStateLButton, true},   {kMouseEventLeftUp, kStateLButton, false},
+    {kMouseEventRightDown, kStateRButton, true},  {kMouseEventRightUp, kStateRButton, false},
+    {kMouseEventMiddleDown, kStateMButton, true}, {kMouseEventMiddleUp, kStateMButton, false},
 };
 
 }  // namespace
@@ -27,8 +27,8 @@ void SimInput::KeybdEvent(std::uint8_t vk, std::uint8_t scan, std::uint32_t flag
     down_[vk] = (flags & kKeyEventKeyUp) == 0;
 }
 
-void SimInput::MouseEvent(std::uint32_t flags, std::int32_t dx, std::int32_t dy,
-                          std::int32_t data, std::uintptr_t extraInfo) {
+void SimInput::MouseEvent(std::uint32_t flags, std::int32_t dx, std::int32_t dy, std::int32_t data,
+                          std::uintptr_t extraInfo) {
     journal_.Record(MouseCall{flags, dx, dy, data, extraInfo});
     SetButtons(flags, data);
 }

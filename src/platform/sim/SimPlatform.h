@@ -13,7 +13,7 @@
 namespace q5::sim {
 
 class SimPlatform {
-public:
+  public:
     SimPlatform() = default;
     SimPlatform(const SimPlatform&) = delete;
     SimPlatform& operator=(const SimPlatform&) = delete;

@@ -9,10 +9,10 @@ void WinInput::KeybdEvent(std::uint8_t vk, std::uint8_t scan, std::uint32_t flag
     ::keybd_event(vk, scan, flags, extraInfo);
 }
 
-void WinInput::MouseEvent(std::uint32_t flags, std::int32_t dx, std::int32_t dy,
-                          std::int32_t data, std::uintptr_t extraInfo) {
-    ::mouse_event(flags, static_cast<DWORD>(dx), static_cast<DWORD>(dy),
-                  static_cast<DWORD>(data), extraInfo);
+void WinInput::MouseEvent(std::uint32_t flags, std::int32_t dx, std::int32_t dy, std::int32_t data,
+                          std::uintptr_t extraInfo) {
+    ::mouse_event(flags, static_cast<DWORD>(dx), static_cast<DWORD>(dy), static_cast<DWORD>(data),
+                  extraInfo);
 }
 
 std::intptr_t WinInput::GetMessageExtraInfo() {

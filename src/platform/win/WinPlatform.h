@@ -12,7 +12,7 @@
 namespace q5::win {
 
 class WinPlatform {
-public:
+  public:
     Platform platform() { return Platform{input, clock, system}; }
 
     WinInput input;
