@@ -41,8 +41,9 @@ struct ButtonName {
     // Cuts the name to 259 characters.
     void setName(int slot, std::u16string_view name);
 
-    std::uint8_t* data() { return reserved.data(); }
-    const std::uint8_t* data() const { return reserved.data(); }
+    // The whole image as bytes, as it is stored.
+    std::uint8_t* data() { return reinterpret_cast<std::uint8_t*>(this); }
+    const std::uint8_t* data() const { return reinterpret_cast<const std::uint8_t*>(this); }
 
     bool operator==(const ButtonName&) const = default;
 };

@@ -46,8 +46,9 @@ struct ButtonSetting {
     // The number of extra records in use: the stored count, at most 20.
     std::size_t extraCount() const;
 
-    std::uint8_t* data() { return reserved.data(); }
-    const std::uint8_t* data() const { return reserved.data(); }
+    // The whole image as bytes, as it is stored.
+    std::uint8_t* data() { return reinterpret_cast<std::uint8_t*>(this); }
+    const std::uint8_t* data() const { return reinterpret_cast<const std::uint8_t*>(this); }
 
     bool operator==(const ButtonSetting&) const = default;
 };

@@ -1,9 +1,11 @@
 /*
  * Input synthesis: the system's keyboard and mouse output. The operations
- * mirror keybd_event, mouse_event, GetMessageExtraInfo and MapVirtualKeyW.
+ * mirror keybd_event, mouse_event, GetMessageExtraInfo, MapVirtualKeyW and
+ * ToAscii.
  */
 #pragma once
 
+#include <array>
 #include <cstdint>
 
 namespace q5 {
@@ -33,6 +35,9 @@ inline constexpr std::uint32_t kMapVkToVsc = 0;
 inline constexpr std::uint32_t kMapVscToVk = 1;
 inline constexpr std::uint32_t kMapVkToChar = 2;
 
+// The 256-byte key-state array of the keyboard functions.
+using KeyState = std::array<std::uint8_t, 256>;
+
 class Input {
   public:
     virtual ~Input() = default;
@@ -43,6 +48,10 @@ class Input {
                             std::int32_t data, std::uintptr_t extraInfo) = 0;
     virtual std::intptr_t GetMessageExtraInfo() = 0;
     virtual std::uint32_t MapVirtualKeyW(std::uint32_t code, std::uint32_t mapType) = 0;
+    // The character the key produces under the given key state, as ToAscii:
+    // returns the number of characters written to `character` (0 or 1).
+    virtual int ToAscii(std::uint32_t vk, std::uint32_t scan, const KeyState& keyState,
+                        std::uint16_t& character, std::uint32_t flags) = 0;
 };
 
 }  // namespace q5

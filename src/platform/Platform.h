@@ -8,6 +8,7 @@
 
 #include "platform/Clock.h"
 #include "platform/Input.h"
+#include "platform/Registry.h"
 #include "platform/SystemInfo.h"
 
 namespace q5 {
@@ -16,6 +17,7 @@ struct Platform {
     Input& input;
     Clock& clock;
     SystemInfo& system;
+    Registry& registry;
 };
 
 }  // namespace q5

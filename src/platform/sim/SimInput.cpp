@@ -54,6 +54,19 @@ std::uint32_t SimInput::MapVirtualKeyW(std::uint32_t code, std::uint32_t mapType
     return SimKeyboardLayout::Map(code, mapType);
 }
 
+int SimInput::ToAscii(std::uint32_t vk, std::uint32_t /*scan*/, const KeyState& keyState,
+                      std::uint16_t& character, std::uint32_t /*flags*/) {
+    if (vk > 0xFF) {
+        return 0;
+    }
+    const char produced = SimKeyboardLayout::Character(static_cast<std::uint8_t>(vk), keyState);
+    if (produced == '\0') {
+        return 0;
+    }
+    character = static_cast<unsigned char>(produced);
+    return 1;
+}
+
 bool SimInput::AnythingDown() const {
     return std::any_of(down_.begin(), down_.end(), [](bool down) { return down; });
 }

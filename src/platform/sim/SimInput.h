@@ -30,6 +30,8 @@ class SimInput final : public Input {
                     std::uintptr_t extraInfo) override;
     std::intptr_t GetMessageExtraInfo() override { return messageExtraInfo_; }
     std::uint32_t MapVirtualKeyW(std::uint32_t code, std::uint32_t mapType) override;
+    int ToAscii(std::uint32_t vk, std::uint32_t scan, const KeyState& keyState,
+                std::uint16_t& character, std::uint32_t flags) override;
 
     void SetMessageExtraInfo(std::intptr_t value) { messageExtraInfo_ = value; }
 

@@ -175,6 +175,20 @@ char SimKeyboardLayout::Character(std::uint8_t vk) {
     return key ? key->character : '\0';
 }
 
+char SimKeyboardLayout::Character(std::uint8_t vk, const std::array<std::uint8_t, 256>& keyState) {
+    constexpr std::uint8_t kDown = 0x80;
+    constexpr std::uint8_t kToggled = 0x01;
+    if ((keyState[0x11] & kDown) || (keyState[0x12] & kDown)) {
+        return '\0';
+    }
+    const char c = Character(vk);
+    if (c >= 'A' && c <= 'Z' && vk >= 'A' && vk <= 'Z') {
+        const bool upper = ((keyState[0x10] & kDown) != 0) != ((keyState[0x14] & kToggled) != 0);
+        return upper ? c : static_cast<char>(c - 'A' + 'a');
+    }
+    return c;
+}
+
 std::uint32_t SimKeyboardLayout::Map(std::uint32_t code, std::uint32_t mapType) {
     if (code > 0xFF) {
         return 0;

@@ -5,6 +5,7 @@
  */
 #pragma once
 
+#include <array>
 #include <cstdint>
 
 namespace q5::sim {
@@ -17,7 +18,12 @@ class SimKeyboardLayout {
 
     static std::uint8_t ScanCode(std::uint8_t vk);
     static std::uint8_t VirtualKey(std::uint8_t scan);
+    // The character MAPVK_VK_TO_CHAR reports (letters upper case).
     static char Character(std::uint8_t vk);
+    // The character the key types under a key state, as ToAscii: letters in
+    // lower case unless Shift (0x10) or Caps Lock (0x14, toggled) say otherwise;
+    // no character while Ctrl or Alt is held.
+    static char Character(std::uint8_t vk, const std::array<std::uint8_t, 256>& keyState);
 };
 
 }  // namespace q5::sim

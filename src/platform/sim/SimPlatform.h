@@ -8,6 +8,7 @@
 #include "platform/sim/CallJournal.h"
 #include "platform/sim/SimClock.h"
 #include "platform/sim/SimInput.h"
+#include "platform/sim/SimRegistry.h"
 #include "platform/sim/SimSystemInfo.h"
 
 namespace q5::sim {
@@ -18,12 +19,13 @@ class SimPlatform {
     SimPlatform(const SimPlatform&) = delete;
     SimPlatform& operator=(const SimPlatform&) = delete;
 
-    Platform platform() { return Platform{input, clock, system}; }
+    Platform platform() { return Platform{input, clock, system, registry}; }
 
     CallJournal journal;
     SimInput input{journal};
     SimClock clock{journal};
     SimSystemInfo system;
+    SimRegistry registry;
 };
 
 }  // namespace q5::sim

@@ -24,3 +24,18 @@ std::uint32_t WinInput::MapVirtualKeyW(std::uint32_t code, std::uint32_t mapType
 }
 
 }  // namespace q5::win
+
+namespace q5::win {
+
+int WinInput::ToAscii(std::uint32_t vk, std::uint32_t scan, const KeyState& keyState,
+                      std::uint16_t& character, std::uint32_t flags) {
+    WORD produced[2] = {0, 0};
+    const int count = ::ToAscii(vk, scan, keyState.data(), produced, flags);
+    if (count < 1) {
+        return 0;
+    }
+    character = produced[0];
+    return 1;
+}
+
+}  // namespace q5::win

@@ -15,6 +15,8 @@ class WinInput final : public Input {
                     std::uintptr_t extraInfo) override;
     std::intptr_t GetMessageExtraInfo() override;
     std::uint32_t MapVirtualKeyW(std::uint32_t code, std::uint32_t mapType) override;
+    int ToAscii(std::uint32_t vk, std::uint32_t scan, const KeyState& keyState,
+                std::uint16_t& character, std::uint32_t flags) override;
 };
 
 }  // namespace q5::win

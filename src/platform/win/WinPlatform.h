@@ -7,17 +7,19 @@
 #include "platform/Platform.h"
 #include "platform/win/WinClock.h"
 #include "platform/win/WinInput.h"
+#include "platform/win/WinRegistry.h"
 #include "platform/win/WinSystemInfo.h"
 
 namespace q5::win {
 
 class WinPlatform {
   public:
-    Platform platform() { return Platform{input, clock, system}; }
+    Platform platform() { return Platform{input, clock, system, registry}; }
 
     WinInput input;
     WinClock clock;
     WinSystemInfo system;
+    WinRegistry registry;
 };
 
 }  // namespace q5::win
