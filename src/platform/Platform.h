@@ -7,6 +7,7 @@
 #pragma once
 
 #include "platform/Clock.h"
+#include "platform/Dialogs.h"
 #include "platform/Input.h"
 #include "platform/Registry.h"
 #include "platform/SystemInfo.h"
@@ -18,6 +19,7 @@ struct Platform {
     Clock& clock;
     SystemInfo& system;
     Registry& registry;
+    Dialogs& dialogs;
 };
 
 }  // namespace q5

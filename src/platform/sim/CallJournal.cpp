@@ -16,6 +16,11 @@ struct Formatter {
         return StringPrintf("wait %u", c.milliseconds);
     }
     std::string operator()(const NoteCall& c) const { return "# " + c.text; }
+    std::string operator()(const MessageBoxCall& c) const {
+        return StringPrintf("messagebox 0x%llx \"%s\" \"%s\" 0x%x",
+                            static_cast<unsigned long long>(c.owner), c.caption.c_str(),
+                            c.text.c_str(), c.type);
+    }
 };
 
 }  // namespace

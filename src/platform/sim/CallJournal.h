@@ -34,16 +34,25 @@ struct WaitCall {
     bool operator==(const WaitCall&) const = default;
 };
 
+struct MessageBoxCall {
+    std::uintptr_t owner = 0;
+    std::string text;  // UTF-8
+    std::string caption;
+    std::uint32_t type = 0;
+    bool operator==(const MessageBoxCall&) const = default;
+};
+
 // A free comment in the record, for people reading a dry run.
 struct NoteCall {
     std::string text;
     bool operator==(const NoteCall&) const = default;
 };
 
-using PlatformCall = std::variant<KeyCall, MouseCall, WaitCall, NoteCall>;
+using PlatformCall = std::variant<KeyCall, MouseCall, WaitCall, NoteCall, MessageBoxCall>;
 
 // The one-line text of a call, as the dry-run tool prints it:
-// "key 0x11 0x00 1", "mouse 0x0800 0 0 -120", "wait 100", "# text".
+// "key 0x11 0x00 1", "mouse 0x0800 0 0 -120", "wait 100", "# text",
+// "messagebox 0x0 \"Caption\" \"Text\" 0x0".
 std::string FormatCall(const PlatformCall& call);
 
 class CallJournal {

@@ -6,6 +6,7 @@
 
 #include "platform/Platform.h"
 #include "platform/win/WinClock.h"
+#include "platform/win/WinDialogs.h"
 #include "platform/win/WinInput.h"
 #include "platform/win/WinRegistry.h"
 #include "platform/win/WinSystemInfo.h"
@@ -14,12 +15,13 @@ namespace q5::win {
 
 class WinPlatform {
   public:
-    Platform platform() { return Platform{input, clock, system, registry}; }
+    Platform platform() { return Platform{input, clock, system, registry, dialogs}; }
 
     WinInput input;
     WinClock clock;
     WinSystemInfo system;
     WinRegistry registry;
+    WinDialogs dialogs;
 };
 
 }  // namespace q5::win
