@@ -7,8 +7,14 @@
 #pragma once
 
 #include "platform/Clock.h"
+#include "platform/DeviceIo.h"
+#include "platform/DeviceNotifications.h"
 #include "platform/Input.h"
+#include "platform/MessagePosting.h"
 #include "platform/SystemInfo.h"
+#include "platform/Threads.h"
+#include "platform/WindowCreation.h"
+#include "platform/WindowTimers.h"
 
 namespace q5 {
 
@@ -16,6 +22,12 @@ struct Platform {
     Input& input;
     Clock& clock;
     SystemInfo& system;
+    DeviceIo& deviceIo;
+    Threads& threads;
+    MessagePosting& posting;
+    WindowTimers& timers;
+    DeviceNotifications& notifications;
+    WindowCreation& windows;
 };
 
 }  // namespace q5

@@ -7,8 +7,14 @@
 #include "platform/Platform.h"
 #include "platform/sim/CallJournal.h"
 #include "platform/sim/SimClock.h"
+#include "platform/sim/SimDeviceNotifications.h"
 #include "platform/sim/SimInput.h"
+#include "platform/sim/SimMessagePosting.h"
+#include "platform/sim/SimReceiver.h"
 #include "platform/sim/SimSystemInfo.h"
+#include "platform/sim/SimThreads.h"
+#include "platform/sim/SimWindowCreation.h"
+#include "platform/sim/SimWindowTimers.h"
 
 namespace q5::sim {
 
@@ -18,12 +24,21 @@ public:
     SimPlatform(const SimPlatform&) = delete;
     SimPlatform& operator=(const SimPlatform&) = delete;
 
-    Platform platform() { return Platform{input, clock, system}; }
+    Platform platform() {
+        return Platform{input,   clock,  system,        receiver, threads,
+                        posting, timers, notifications, windows};
+    }
 
     CallJournal journal;
     SimInput input{journal};
     SimClock clock{journal};
     SimSystemInfo system;
+    SimThreads threads;
+    SimReceiver receiver{threads};
+    SimMessagePosting posting;
+    SimWindowTimers timers;
+    SimDeviceNotifications notifications;
+    SimWindowCreation windows;
 };
 
 }  // namespace q5::sim

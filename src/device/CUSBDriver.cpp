@@ -1,0 +1,149 @@
+#include "device/CUSBDriver.h"
+
+#include <optional>
+
+#include "device/DeviceEvent.h"
+#include "device/DriverProtocol.h"
+#include "device/KeyTable.h"
+
+namespace q5 {
+namespace {
+
+constexpr Point kHiddenWindowPosition{1, 1};
+constexpr std::int32_t kHiddenWindowSize = 1;
+
+}  // namespace
+
+CUSBDriver::~CUSBDriver() {
+    StopDriverThread();
+    CloseDevice();
+    if (semaphore_) {
+        platform_.threads.CloseHandle(semaphore_);
+    }
+    if (hiddenWindow_) {
+        platform_.windows.DestroyWindow(hiddenWindow_);
+    }
+}
+
+bool CUSBDriver::StartDriverThread(WindowHandle window) {
+    if (thread_) {
+        return true;
+    }
+    target_ = window;
+    semaphore_ = platform_.threads.CreateSemaphoreW(0, kDriverSemaphoreMaximum);
+    if (!semaphore_) {
+        return false;
+    }
+    thread_ = platform_.threads.CreateThread(kDriverThreadStackSize, [this] { RunWorker(); });
+    if (!thread_) {
+        return false;
+    }
+    platform_.windows.RegisterClassW(kDriverWindowClass);
+    hiddenWindow_ = platform_.windows.CreateWindowExW(0, kDriverWindowClass, kDriverWindowName,
+                                                      kWsPopup, kHiddenWindowPosition,
+                                                      kHiddenWindowSize, kHiddenWindowSize);
+    return true;
+}
+
+bool CUSBDriver::OpenDevice() {
+    CloseDevice();
+    if (!semaphore_) {
+        return false;
+    }
+    const KernelHandle device = platform_.deviceIo.CreateFileW(
+        kDriverDevicePath, kGenericRead | kGenericWrite, kFileShareRead, kOpenExisting, 0);
+    if (!device) {
+        return false;
+    }
+    // Handle values fit in 32 bits on every Windows, which is what the
+    // driver's field holds.
+    const auto semaphoreValue = static_cast<std::uint32_t>(semaphore_.value);
+    if (!SendCommand(device, DriverCommand::Register(semaphoreValue))) {
+        platform_.deviceIo.CloseHandle(device);
+        return false;
+    }
+    device_.store(device.value, std::memory_order_release);
+    return true;
+}
+
+bool CUSBDriver::SendButtonMask(std::uint32_t mask) {
+    const KernelHandle device = CurrentDevice();
+    return device && SendCommand(device, DriverCommand::ButtonMask(mask));
+}
+
+bool CUSBDriver::UpdateKeyList(std::uint8_t key, std::uint8_t modifiers, bool enable) {
+    const KernelHandle device = CurrentDevice();
+    if (!device) {
+        return false;
+    }
+    const std::uint32_t value = KeyCombinationValue(key, modifiers);
+    if (enable) {
+        if (!keyList_.Add(value)) {
+            return false;
+        }
+    } else {
+        keyList_.Remove(value);
+    }
+    return SendCommand(device, DriverCommand::KeyListCommand(keyList_.entries()));
+}
+
+bool CUSBDriver::IsDeviceOpen() const {
+    return static_cast<bool>(CurrentDevice());
+}
+
+KernelHandle CUSBDriver::CurrentDevice() const {
+    return KernelHandle{device_.load(std::memory_order_acquire)};
+}
+
+bool CUSBDriver::SendCommand(KernelHandle device, const DriverCommand& command) {
+    return platform_.deviceIo.DeviceIoControl(device, kIoctlSendCommand, command.bytes(), {},
+                                              nullptr);
+}
+
+void CUSBDriver::CloseDevice() {
+    const KernelHandle old{device_.exchange(0, std::memory_order_acq_rel)};
+    if (!old) {
+        return;
+    }
+    // A fetch that loaded the old handle holds the mutex until it returns;
+    // every later fetch sees none.
+    { std::lock_guard wait(fetchMutex_); }
+    platform_.deviceIo.CloseHandle(old);
+}
+
+void CUSBDriver::RunWorker() {
+    DeviceEvent event = DeviceEvent::ForFetch();
+    for (;;) {
+        if (platform_.threads.WaitForSingleObject(semaphore_, kInfinite) != kWaitObject0 ||
+            stopping_.load(std::memory_order_acquire)) {
+            return;
+        }
+        std::optional<std::uint32_t> code;
+        {
+            std::lock_guard fetching(fetchMutex_);
+            const KernelHandle device = CurrentDevice();
+            if (device && platform_.deviceIo.DeviceIoControl(
+                              device, kIoctlFetchEvent, event.bytes(), event.bytes(), nullptr)) {
+                code = event.eventCode();
+            }
+        }
+        if (code && target_) {
+            platform_.posting.PostMessageW(target_, kDriverEventMessage, *code, 0);
+        }
+    }
+}
+
+void CUSBDriver::StopDriverThread() {
+    if (!thread_) {
+        return;
+    }
+    stopping_.store(true, std::memory_order_release);
+    // At the maximum count the release fails, but then the worker wakes
+    // anyway.
+    platform_.threads.ReleaseSemaphore(semaphore_, 1);
+    platform_.threads.WaitForSingleObject(thread_, kInfinite);
+    platform_.threads.CloseHandle(thread_);
+    thread_ = {};
+}
+
+}  // namespace q5
