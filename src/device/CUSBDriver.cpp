@@ -16,7 +16,10 @@ constexpr std::int32_t kHiddenWindowSize = 1;
 
 CUSBDriver::~CUSBDriver() {
     StopDriverThread();
-    CloseDevice();
+    {
+        std::lock_guard closing(fetchMutex_);
+        CloseDeviceLocked();
+    }
     if (semaphore_) {
         platform_.threads.CloseHandle(semaphore_);
     }
@@ -46,7 +49,12 @@ bool CUSBDriver::StartDriverThread(WindowHandle window) {
 }
 
 bool CUSBDriver::OpenDevice() {
-    CloseDevice();
+    // The worker fetches under the same lock, so it never uses the handle
+    // being closed, and a release the driver gives for an event queued while
+    // the new handle is being registered is fetched through that handle once
+    // it is published, instead of being consumed while there is none.
+    std::lock_guard replacing(fetchMutex_);
+    CloseDeviceLocked();
     if (!semaphore_) {
         return false;
     }
@@ -100,15 +108,11 @@ bool CUSBDriver::SendCommand(KernelHandle device, const DriverCommand& command) 
                                               nullptr);
 }
 
-void CUSBDriver::CloseDevice() {
+void CUSBDriver::CloseDeviceLocked() {
     const KernelHandle old{device_.exchange(0, std::memory_order_acq_rel)};
-    if (!old) {
-        return;
+    if (old) {
+        platform_.deviceIo.CloseHandle(old);
     }
-    // A fetch that loaded the old handle holds the mutex until it returns;
-    // every later fetch sees none.
-    { std::lock_guard wait(fetchMutex_); }
-    platform_.deviceIo.CloseHandle(old);
 }
 
 void CUSBDriver::RunWorker() {

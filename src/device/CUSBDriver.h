@@ -9,8 +9,9 @@
  *
  * The device handle is the only value the two threads share after the
  * worker has started. It is published atomically, and only once the driver
- * has accepted the registration; a handle being replaced is first withdrawn
- * from the worker and closed only when no fetch can still be using it.
+ * has accepted the registration. The worker holds a lock for each fetch and
+ * the window thread holds it while it replaces the handle, so no fetch ever
+ * uses a handle that is being closed or not yet registered.
  */
 #pragma once
 
@@ -66,7 +67,8 @@ private:
     void RunWorker();
     bool SendCommand(KernelHandle device, const DriverCommand& command);
     KernelHandle CurrentDevice() const;
-    void CloseDevice();
+    // Withdraws and closes the device handle; the caller holds fetchMutex_.
+    void CloseDeviceLocked();
     void StopDriverThread();
 
     Platform platform_;
@@ -77,8 +79,8 @@ private:
     WindowHandle hiddenWindow_;
     std::atomic<std::uintptr_t> device_{0};
     std::atomic<bool> stopping_{false};
-    // Held by the worker for each fetch, so that a withdrawn handle can be
-    // closed once the fetch that may still use it has returned.
+    // Held by the worker for each fetch and by the window thread while it
+    // replaces the device handle.
     std::mutex fetchMutex_;
 };
 

@@ -5,6 +5,7 @@
 #include <thread>
 
 #include "DeviceTestSupport.h"
+#include "device/DriverCommand.h"
 #include "device/DriverProtocol.h"
 
 namespace q5 {
@@ -17,7 +18,8 @@ class WorkerTest : public Test, public ChannelFixture {
 protected:
     // Waits until the worker has taken every release of the semaphore.
     bool WorkerIdle() {
-        for (int i = 0; i < 2000; ++i) {
+        const auto end = std::chrono::steady_clock::now() + 20s;
+        while (std::chrono::steady_clock::now() < end) {
             if (sim.threads.SemaphoreCount(driver.semaphore()) == 0 &&
                 sim.receiver.queuedEvents() == 0) {
                 return true;
@@ -128,6 +130,59 @@ TEST_F(WorkerTest, ReopeningWhileEventsFlowNeverUsesAClosedHandle) {
     ASSERT_TRUE(sim.receiver.QueueEvent(0x80000708));
     ASSERT_TRUE(sim.posting.WaitForCount(before + 1, 5s));
     EXPECT_EQ(sim.posting.Posted().back().message.wParam, 0x80000708u);
+}
+
+// The receiver as a driver that queues an event as soon as it has accepted
+// the registration, and lets the registration return only once the worker
+// has taken the release for it.
+class EagerDriver final : public DeviceIo {
+public:
+    EagerDriver(sim::SimReceiver& receiver, sim::SimThreads& threads)
+        : receiver_(receiver), threads_(threads) {}
+
+    KernelHandle CreateFileW(std::u16string_view path, std::uint32_t access,
+                             std::uint32_t shareMode, std::uint32_t disposition,
+                             std::uint32_t flags) override {
+        return receiver_.CreateFileW(path, access, shareMode, disposition, flags);
+    }
+    bool DeviceIoControl(KernelHandle device, std::uint32_t code,
+                         std::span<const std::uint8_t> input, std::span<std::uint8_t> output,
+                         std::uint32_t* bytesReturned) override {
+        if (!receiver_.DeviceIoControl(device, code, input, output, bytesReturned)) {
+            return false;
+        }
+        if (code == kIoctlSendCommand && input.size() == DriverCommand::kSize) {
+            const auto command = DriverCommand::FromBytes(input.first<DriverCommand::kSize>());
+            if (command.command() == kCommandRegister) {
+                const KernelHandle semaphore{command.semaphoreValue()};
+                receiver_.QueueEvent(0x80000042);
+                const auto end = std::chrono::steady_clock::now() + 2s;
+                while (threads_.SemaphoreCount(semaphore) != 0 &&
+                       std::chrono::steady_clock::now() < end) {
+                    std::this_thread::sleep_for(1ms);
+                }
+            }
+        }
+        return true;
+    }
+    bool CloseHandle(KernelHandle device) override { return receiver_.CloseHandle(device); }
+
+private:
+    sim::SimReceiver& receiver_;
+    sim::SimThreads& threads_;
+};
+
+TEST(WorkerDuringRegistration, EventQueuedBeforeTheHandleIsPublishedIsDelivered) {
+    sim::SimPlatform sim;
+    EagerDriver eager(sim.receiver, sim.threads);
+    sim.RouteDeviceIo(eager);
+    sim.receiver.PlugIn();
+    CUSBDriver driver(sim.platform());
+    ASSERT_TRUE(driver.StartDriverThread(kDialog));
+    ASSERT_TRUE(driver.OpenDevice());
+    ASSERT_TRUE(sim.posting.WaitForCount(1, 5s));
+    EXPECT_EQ(sim.posting.Posted()[0].message.wParam, 0x80000042u);
+    EXPECT_EQ(sim.receiver.queuedEvents(), 0u);
 }
 
 }  // namespace

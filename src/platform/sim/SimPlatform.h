@@ -25,9 +25,13 @@ public:
     SimPlatform& operator=(const SimPlatform&) = delete;
 
     Platform platform() {
-        return Platform{input,   clock,  system,        receiver, threads,
+        return Platform{input,   clock,  system,        *deviceIo_, threads,
                         posting, timers, notifications, windows};
     }
+
+    // Sends the device I/O of every later platform() to `replacement`
+    // instead of the simulated receiver.
+    void RouteDeviceIo(DeviceIo& replacement) { deviceIo_ = &replacement; }
 
     CallJournal journal;
     SimInput input{journal};
@@ -39,6 +43,9 @@ public:
     SimWindowTimers timers;
     SimDeviceNotifications notifications;
     SimWindowCreation windows;
+
+private:
+    DeviceIo* deviceIo_ = &receiver;
 };
 
 }  // namespace q5::sim
