@@ -7,10 +7,16 @@
 #pragma once
 
 #include "platform/Clock.h"
+#include "platform/DeviceIo.h"
+#include "platform/DeviceNotifications.h"
 #include "platform/Dialogs.h"
 #include "platform/Input.h"
+#include "platform/MessagePosting.h"
 #include "platform/Registry.h"
 #include "platform/SystemInfo.h"
+#include "platform/Threads.h"
+#include "platform/WindowCreation.h"
+#include "platform/WindowTimers.h"
 
 namespace q5 {
 
@@ -20,6 +26,12 @@ struct Platform {
     SystemInfo& system;
     Registry& registry;
     Dialogs& dialogs;
+    DeviceIo& deviceIo;
+    Threads& threads;
+    MessagePosting& posting;
+    WindowTimers& timers;
+    DeviceNotifications& notifications;
+    WindowCreation& windowCreation;
 };
 
 }  // namespace q5

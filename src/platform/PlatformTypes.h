@@ -40,4 +40,22 @@ struct WindowMessage {
     auto operator<=>(const WindowMessage&) const = default;
 };
 
+// A kernel object handle (device file, semaphore, thread) as an opaque
+// number; 0 is none. A failed CreateFileW gives none, never
+// INVALID_HANDLE_VALUE.
+struct KernelHandle {
+    std::uintptr_t value = 0;
+
+    explicit operator bool() const { return value != 0; }
+    auto operator<=>(const KernelHandle&) const = default;
+};
+
+// The handle of a device-notification registration; 0 is none.
+struct DeviceNotifyHandle {
+    std::uintptr_t value = 0;
+
+    explicit operator bool() const { return value != 0; }
+    auto operator<=>(const DeviceNotifyHandle&) const = default;
+};
+
 }  // namespace q5

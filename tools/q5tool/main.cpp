@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "PushCommand.h"
 #include "SimulateCommand.h"
 #include "ToolArguments.h"
 
@@ -19,6 +20,7 @@ struct Command {
 constexpr Command kCommands[] = {
     {"simulate", q5::tool::RunSimulate,
      "simulate [--os-release N] [--settings FILE] [--start-tick T] EVENT..."},
+    {"push", q5::tool::RunPush, "push [--settings FILE] [--hex]"},
 };
 
 int PrintUsage() {

@@ -7,20 +7,44 @@
 #include "platform/Platform.h"
 #include "platform/sim/CallJournal.h"
 #include "platform/sim/SimClock.h"
+#include "platform/sim/SimDeviceNotifications.h"
 #include "platform/sim/SimDialogs.h"
 #include "platform/sim/SimInput.h"
+#include "platform/sim/SimMessagePosting.h"
+#include "platform/sim/SimReceiver.h"
 #include "platform/sim/SimRegistry.h"
 #include "platform/sim/SimSystemInfo.h"
+#include "platform/sim/SimThreads.h"
+#include "platform/sim/SimWindowCreation.h"
+#include "platform/sim/SimWindowTimers.h"
 
 namespace q5::sim {
 
 class SimPlatform {
-  public:
+public:
     SimPlatform() = default;
     SimPlatform(const SimPlatform&) = delete;
     SimPlatform& operator=(const SimPlatform&) = delete;
 
-    Platform platform() { return Platform{input, clock, system, registry, dialogs}; }
+    Platform platform() {
+        return Platform{
+            .input = input,
+            .clock = clock,
+            .system = system,
+            .registry = registry,
+            .dialogs = dialogs,
+            .deviceIo = *deviceIo_,
+            .threads = threads,
+            .posting = posting,
+            .timers = timers,
+            .notifications = notifications,
+            .windowCreation = windowCreation,
+        };
+    }
+
+    // Sends the device I/O of every later platform() to `replacement`
+    // instead of the simulated receiver.
+    void RouteDeviceIo(DeviceIo& replacement) { deviceIo_ = &replacement; }
 
     CallJournal journal;
     SimInput input{journal};
@@ -28,6 +52,15 @@ class SimPlatform {
     SimSystemInfo system;
     SimRegistry registry;
     SimDialogs dialogs{journal};
+    SimThreads threads;
+    SimReceiver receiver{threads};
+    SimMessagePosting posting;
+    SimWindowTimers timers;
+    SimDeviceNotifications notifications;
+    SimWindowCreation windowCreation;
+
+private:
+    DeviceIo* deviceIo_ = &receiver;
 };
 
 }  // namespace q5::sim

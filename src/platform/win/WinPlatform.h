@@ -6,22 +6,54 @@
 
 #include "platform/Platform.h"
 #include "platform/win/WinClock.h"
+#include "platform/win/WinDeviceIo.h"
+#include "platform/win/WinDeviceNotifications.h"
 #include "platform/win/WinDialogs.h"
 #include "platform/win/WinInput.h"
+#include "platform/win/WinMessagePosting.h"
 #include "platform/win/WinRegistry.h"
 #include "platform/win/WinSystemInfo.h"
+#include "platform/win/WinThreads.h"
+#include "platform/win/WinWindowCreation.h"
+#include "platform/win/WinWindowTimers.h"
 
 namespace q5::win {
 
 class WinPlatform {
-  public:
-    Platform platform() { return Platform{input, clock, system, registry, dialogs}; }
+public:
+    Platform platform() {
+        return Platform{
+            .input = input,
+            .clock = clock,
+            .system = system,
+            .registry = registry,
+            .dialogs = dialogs,
+            .deviceIo = *deviceIo_,
+            .threads = threads,
+            .posting = posting,
+            .timers = timers,
+            .notifications = notifications,
+            .windowCreation = windowCreation,
+        };
+    }
+
+    // Sends the device I/O of every later platform() to `replacement`.
+    void RouteDeviceIo(DeviceIo& replacement) { deviceIo_ = &replacement; }
 
     WinInput input;
     WinClock clock;
     WinSystemInfo system;
     WinRegistry registry;
     WinDialogs dialogs;
+    WinDeviceIo deviceIo;
+    WinThreads threads;
+    WinMessagePosting posting;
+    WinWindowTimers timers;
+    WinDeviceNotifications notifications;
+    WinWindowCreation windowCreation;
+
+private:
+    DeviceIo* deviceIo_ = &deviceIo;
 };
 
 }  // namespace q5::win
