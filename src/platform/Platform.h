@@ -7,8 +7,16 @@
 #pragma once
 
 #include "platform/Clock.h"
+#include "platform/DebugOutput.h"
+#include "platform/DocumentScript.h"
 #include "platform/Input.h"
+#include "platform/Modules.h"
+#include "platform/Processes.h"
+#include "platform/Shell.h"
 #include "platform/SystemInfo.h"
+#include "platform/WindowMessages.h"
+#include "platform/WindowSystem.h"
+#include "platform/Workstation.h"
 
 namespace q5 {
 
@@ -16,6 +24,14 @@ struct Platform {
     Input& input;
     Clock& clock;
     SystemInfo& system;
+    WindowSystem& windows;
+    WindowMessages& messages;
+    Processes& processes;
+    Shell& shell;
+    Workstation& workstation;
+    DebugOutput& debug;
+    Modules& modules;
+    DocumentScript& documents;
 };
 
 }  // namespace q5
