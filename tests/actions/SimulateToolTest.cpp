@@ -92,9 +92,11 @@ TEST_F(SimulateToolTest, MediaActionsFollowTheProcessesAndWindows) {
                                        "key 0xb3 0x00 3"));
     run = Run("--settings " + settings +
               " --process kwmusic.EXE --process iTunes.exe --window iTunes 0x8004");
+    // KwMusic has no window: the global chord; iTunes gets the posted key.
     EXPECT_THAT(run.lines, ElementsAre("# event 0x00008004 at tick 100000", "key 0x11 0x00 1",
-                                       "key 0x27 0x00 1", "key 0x27 0x00 3", "key 0x11 0x00 3",
-                                       "key 0x11 0x00 1", "post 0x20010 0x100 0x27 0x14d0001",
+                                       "key 0xa0 0x00 1", "key 0x27 0x00 1", "key 0x27 0x00 3",
+                                       "key 0xa0 0x00 3", "key 0x11 0x00 3", "key 0x11 0x00 1",
+                                       "post 0x20010 0x100 0x27 0x14d0001",
                                        "post 0x20010 0x101 0x27 0xc14d0001", "key 0x11 0x00 3"));
 }
 
