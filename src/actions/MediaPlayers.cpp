@@ -55,7 +55,8 @@ constexpr CommandSteps kWindowKeys = {Post(kF5), Post(kF6), PostWithCtrl(vk::kLe
 constexpr CommandSteps kMediaKeysKeepPlaying = {Tap(vk::kMediaPlayPause), Tap(vk::kMediaPlayPause),
                                                 Tap(vk::kMediaPrevTrack), Tap(vk::kMediaNextTrack)};
 
-// In the order in which running players are served.
+// In the order in which running players are served; the n-th player's bit
+// is 1 << n.
 constexpr Player kPlayers[] = {
     {kKwMusic,
      u"KwMusic.exe",
@@ -98,6 +99,9 @@ bool IsPost(const KeyStep& step) {
     return step.kind == KeyStep::kPost || step.kind == KeyStep::kPostWithCtrl;
 }
 
+static_assert(kPlayers[0].bit == 1 && kPlayers[1].bit == 2 && kPlayers[2].bit == 4 &&
+              kPlayers[3].bit == 8);
+
 }  // namespace
 
 bool ContainsIgnoringCase(std::u16string_view text, std::u16string_view part) {
@@ -107,19 +111,19 @@ bool ContainsIgnoringCase(std::u16string_view text, std::u16string_view part) {
     return found != text.end() || part.empty();
 }
 
-PlayerSet MediaPlayers::DetectPlayers() {
-    Processes& processes = platform_.processes;
+std::uint32_t MatchRunningProcesses(Processes& processes,
+                                    std::span<const std::u16string_view> names) {
     const ProcessSnapshot snapshot = processes.CreateProcessSnapshot();
     if (!snapshot) {
         return 0;
     }
-    PlayerSet running = 0;
+    std::uint32_t running = 0;
     std::u16string exeName;
     bool more = processes.Process32FirstW(snapshot, exeName);
     while (more) {
-        for (const auto& player : kPlayers) {
-            if (ContainsIgnoringCase(exeName, player.processName)) {
-                running |= player.bit;
+        for (std::size_t i = 0; i < names.size(); ++i) {
+            if (ContainsIgnoringCase(exeName, names[i])) {
+                running |= 1u << i;
                 break;
             }
         }
@@ -127,6 +131,15 @@ PlayerSet MediaPlayers::DetectPlayers() {
     }
     processes.CloseSnapshot(snapshot);
     return running;
+}
+
+// The players' bits follow their order in the table.
+PlayerSet MediaPlayers::DetectPlayers() {
+    std::array<std::u16string_view, std::size(kPlayers)> names;
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        names[i] = kPlayers[i].processName;
+    }
+    return MatchRunningProcesses(platform_.processes, names);
 }
 
 void MediaPlayers::PostKeyToWindow(WindowHandle window, std::uint8_t vk, bool withCtrl) {

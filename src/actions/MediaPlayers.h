@@ -8,6 +8,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <string_view>
 
 #include "actions/MediaActions.h"
@@ -47,5 +48,12 @@ private:
 
 // StrStrIW: whether `text` contains `part`, ignoring letter case.
 bool ContainsIgnoringCase(std::u16string_view text, std::u16string_view part);
+
+// Walks a snapshot of the running processes: bit i is set when an executable
+// name contains names[i] (ignoring case); of the names one process contains,
+// only the first counts. 0 when the snapshot or its first entry cannot be
+// read.
+std::uint32_t MatchRunningProcesses(Processes& processes,
+                                    std::span<const std::u16string_view> names);
 
 }  // namespace q5
