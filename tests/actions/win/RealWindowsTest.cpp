@@ -289,6 +289,13 @@ TEST(RealProcessesTest, DetectsTheTestsOwnExecutable) {
     EXPECT_EQ(MediaPlayers(real.platform()).DetectPlayers(), 0u);
 }
 
+TEST(RealShellTest, MissingTargetFailsQuietly) {
+    win::WinShell shell;
+    const std::intptr_t result = shell.ShellExecuteW(
+        {}, u"open", u"C:\\q5-no-such-folder\\no-such-document.q5none", {}, {}, kSwShowNormal);
+    EXPECT_LE(result, 32);
+}
+
 TEST(RealWorkstationTest, A64BitProgramIsNotUnderWow64) {
     win::WinWorkstation workstation;
     bool underWow64 = true;
