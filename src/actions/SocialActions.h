@@ -4,6 +4,7 @@
  */
 #pragma once
 
+#include <string>
 #include <string_view>
 
 #include "model/ActionCode.h"
@@ -23,5 +24,9 @@ class SocialActions {
 // The plug-in entry that an entry code (129 to 132, 134 to 136) calls, or an
 // empty name for any other code.
 std::string_view SocialEntryOfCode(ActionCode code);
+
+// The web address that a page code (128, 133, 137, 154 to 157) opens, or an
+// empty text for any other code.
+std::u16string SocialPageOfCode(ActionCode code);
 
 }  // namespace q5

@@ -7,16 +7,24 @@
 #pragma once
 
 #include "platform/Clock.h"
+#include "platform/DebugOutput.h"
 #include "platform/DeviceIo.h"
 #include "platform/DeviceNotifications.h"
 #include "platform/Dialogs.h"
+#include "platform/DocumentScript.h"
 #include "platform/Input.h"
 #include "platform/MessagePosting.h"
+#include "platform/Modules.h"
+#include "platform/Processes.h"
 #include "platform/Registry.h"
+#include "platform/Shell.h"
 #include "platform/SystemInfo.h"
 #include "platform/Threads.h"
 #include "platform/WindowCreation.h"
+#include "platform/WindowMessages.h"
+#include "platform/WindowSystem.h"
 #include "platform/WindowTimers.h"
+#include "platform/Workstation.h"
 
 namespace q5 {
 
@@ -32,6 +40,14 @@ struct Platform {
     WindowTimers& timers;
     DeviceNotifications& notifications;
     WindowCreation& windowCreation;
+    WindowSystem& windows;
+    WindowMessages& messages;
+    Processes& processes;
+    Shell& shell;
+    Workstation& workstation;
+    DebugOutput& debug;
+    Modules& modules;
+    DocumentScript& documents;
 };
 
 }  // namespace q5

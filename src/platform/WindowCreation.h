@@ -9,14 +9,12 @@
 #include <string_view>
 
 #include "platform/PlatformTypes.h"
+#include "platform/WindowStyles.h"
 
 namespace q5 {
 
-inline constexpr std::uint32_t kWsPopup = 0x80000000;
-inline constexpr std::uint32_t kWsVisible = 0x10000000;
-
 class WindowCreation {
-public:
+  public:
     virtual ~WindowCreation() = default;
 
     // Registers a class with no class style, cursor, brush or icon whose

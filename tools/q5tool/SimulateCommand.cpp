@@ -8,6 +8,11 @@
 #include "DryRunActions.h"
 #include "ToolArguments.h"
 #include "actions/ActionExecutor.h"
+#include "actions/CFaceBookFunction.h"
+#include "actions/MediaPlayers.h"
+#include "actions/SystemFunctions.h"
+#include "actions/WindowScroller.h"
+#include "i18n/Unicode.h"
 #include "model/ButtonSetting.h"
 #include "model/ByteImage.h"
 #include "model/GestureDispatcher.h"
@@ -20,6 +25,12 @@ namespace {
 constexpr std::uint32_t kDefaultStartTick = 100000;
 constexpr unsigned kLatestRelease = 7;
 
+// The simulated screen; the cursor rests in its middle, and every window
+// given with --window covers all of it.
+constexpr Rect kScreen{0, 0, 1024, 768};
+constexpr Point kCursor{512, 384};
+constexpr std::uint32_t kWindowStyle = kWsVisible | kWsOverlappedWindow | kWsHScroll;
+
 struct PostedEvent {
     std::uint32_t code = 0;
     std::uint32_t delayMs = 0;  // after the previous event was posted
@@ -30,6 +41,8 @@ struct SimulateOptions {
     std::uint32_t startTick = kDefaultStartTick;
     ButtonSetting settings = ButtonSetting::Factory();
     std::vector<PostedEvent> events;
+    std::vector<std::u16string> processes;
+    std::vector<std::u16string> windowClasses;
 };
 
 std::optional<PostedEvent> ParseEvent(std::string_view text) {
@@ -68,7 +81,17 @@ int ParseOptions(std::span<const std::string_view> args, SimulateOptions& option
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string_view arg = args[i];
         const bool hasValue = i + 1 < args.size();
-        if (arg == "--os-release" || arg == "--start-tick" || arg == "--settings") {
+        if (arg == "--process" || arg == "--window") {
+            if (!hasValue) {
+                return UsageError(std::string(arg) + " needs a value");
+            }
+            const std::string_view value = args[++i];
+            if (value.empty()) {
+                return UsageError(std::string(arg) + " needs a non-empty name");
+            }
+            auto& names = arg == "--process" ? options.processes : options.windowClasses;
+            names.push_back(Utf8ToUtf16(value));
+        } else if (arg == "--os-release" || arg == "--start-tick" || arg == "--settings") {
             if (!hasValue) {
                 return UsageError(std::string(arg) + " needs a value");
             }
@@ -112,13 +135,34 @@ std::string DescribeEvent(std::uint32_t code, std::uint32_t tick) {
     return StringPrintf("event 0x%08x at tick %u", code, tick);
 }
 
+// The running processes and the windows of the options; the first window
+// given is the topmost and the foreground window.
+void SetUpDesktop(const SimulateOptions& options, sim::SimPlatform& desktop) {
+    for (const auto& name : options.processes) {
+        desktop.processes.AddProcess(name);
+    }
+    for (const auto& className : options.windowClasses) {
+        const WindowHandle window = desktop.windows.AddWindow({}, className, kScreen, kWindowStyle);
+        if (!desktop.windows.GetForegroundWindow()) {
+            desktop.windows.SetForeground(window);
+        }
+    }
+    desktop.windows.SetCursor(kCursor);
+}
+
 void Replay(const SimulateOptions& options) {
     sim::SimPlatform desktop;
     desktop.clock.SetTick(options.startTick);
     desktop.system.SetVersion(sim::SimSystemInfo::VersionOfRelease(options.osRelease));
+    SetUpDesktop(options, desktop);
 
     DryRunActions delegated(desktop.journal);
-    ActionExecutor executor(desktop.platform(), delegated.collaborators());
+    WindowScroller scroller(desktop.platform());
+    MediaPlayers media(desktop.platform());
+    SystemFunctions system(desktop.platform());
+    CFaceBookFunction social(desktop.platform(), system);
+    ActionExecutor executor(desktop.platform(), ActionCollaborators{scroller, media, system, social,
+                                                                    delegated, delegated});
     GestureDispatcher dispatcher(desktop.clock, options.settings, executor);
 
     // Times are kept as milliseconds since the start, so that a run crossing

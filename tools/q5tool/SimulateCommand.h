@@ -1,5 +1,6 @@
 /*
- * q5tool simulate [--os-release N] [--settings FILE] [--start-tick T] EVENT...
+ * q5tool simulate [--os-release N] [--settings FILE] [--start-tick T]
+ *                  [--process NAME]... [--window CLASS]... EVENT...
  *
  * Replays driver event codes through the real dispatcher and executor on the
  * simulated desktop and prints every platform call, one line each.

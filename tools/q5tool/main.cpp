@@ -19,7 +19,8 @@ struct Command {
 
 constexpr Command kCommands[] = {
     {"simulate", q5::tool::RunSimulate,
-     "simulate [--os-release N] [--settings FILE] [--start-tick T] EVENT..."},
+     "simulate [--os-release N] [--settings FILE] [--start-tick T] [--process NAME]...\n"
+     "                  [--window CLASS]... EVENT..."},
     {"push", q5::tool::RunPush, "push [--settings FILE] [--hex]"},
 };
 

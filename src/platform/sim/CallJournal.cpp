@@ -1,9 +1,38 @@
 #include "platform/sim/CallJournal.h"
 
+#include "i18n/Unicode.h"
 #include "platform/TextFormat.h"
 
 namespace q5::sim {
 namespace {
+
+unsigned long long Hex(std::uintptr_t value) {
+    return value;
+}
+
+unsigned long long Hex(std::intptr_t value) {
+    return static_cast<std::uintptr_t>(value);
+}
+
+// The text on one line: control characters become escapes.
+std::string OneLine(std::u16string_view text) {
+    std::string line;
+    for (const char c : Utf16ToUtf8(text)) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '\n') {
+            line += "\\n";
+        } else if (c == '\r') {
+            line += "\\r";
+        } else if (c == '\t') {
+            line += "\\t";
+        } else if (byte < 0x20 || byte == 0x7F) {
+            line += StringPrintf("\\x%02x", unsigned{byte});
+        } else {
+            line += c;
+        }
+    }
+    return line;
+}
 
 struct Formatter {
     std::string operator()(const KeyCall& c) const {
@@ -17,9 +46,30 @@ struct Formatter {
     }
     std::string operator()(const NoteCall& c) const { return "# " + c.text; }
     std::string operator()(const MessageBoxCall& c) const {
-        return StringPrintf("messagebox 0x%llx \"%s\" \"%s\" 0x%x",
-                            static_cast<unsigned long long>(c.owner), c.caption.c_str(),
-                            c.text.c_str(), c.type);
+        return StringPrintf("messagebox 0x%llx \"%s\" \"%s\" 0x%x", Hex(c.owner),
+                            OneLine(c.caption).c_str(), OneLine(c.text).c_str(), c.type);
+    }
+    std::string operator()(const PostCall& c) const {
+        return StringPrintf("post 0x%llx 0x%x 0x%llx 0x%llx", Hex(c.window), c.message,
+                            Hex(c.wParam), Hex(c.lParam));
+    }
+    std::string operator()(const SendCall& c) const {
+        return StringPrintf("send 0x%llx 0x%x 0x%llx 0x%llx", Hex(c.window), c.message,
+                            Hex(c.wParam), Hex(c.lParam));
+    }
+    std::string operator()(const CursorCall& c) const {
+        return StringPrintf("cursor %d %d", c.x, c.y);
+    }
+    std::string operator()(const ShellCall& c) const {
+        return "shell " + OneLine(c.operation) + " " + OneLine(c.file);
+    }
+    std::string operator()(const LockCall&) const { return "lock"; }
+    std::string operator()(const DebugCall& c) const { return "debug " + OneLine(c.text); }
+    std::string operator()(const RedirectionCall& c) const {
+        return c.disable ? "wow64 redirection off" : "wow64 redirection revert";
+    }
+    std::string operator()(const ScriptScrollCall& c) const {
+        return StringPrintf("script scrollBy 0x%llx %d %d", Hex(c.window), c.dx, c.dy);
     }
 };
 

@@ -7,16 +7,24 @@
 #include "platform/Platform.h"
 #include "platform/sim/CallJournal.h"
 #include "platform/sim/SimClock.h"
+#include "platform/sim/SimDebugOutput.h"
 #include "platform/sim/SimDeviceNotifications.h"
 #include "platform/sim/SimDialogs.h"
+#include "platform/sim/SimDocumentScript.h"
 #include "platform/sim/SimInput.h"
 #include "platform/sim/SimMessagePosting.h"
+#include "platform/sim/SimModules.h"
+#include "platform/sim/SimProcesses.h"
 #include "platform/sim/SimReceiver.h"
 #include "platform/sim/SimRegistry.h"
+#include "platform/sim/SimShell.h"
 #include "platform/sim/SimSystemInfo.h"
 #include "platform/sim/SimThreads.h"
 #include "platform/sim/SimWindowCreation.h"
+#include "platform/sim/SimWindowMessages.h"
 #include "platform/sim/SimWindowTimers.h"
+#include "platform/sim/SimWindows.h"
+#include "platform/sim/SimWorkstation.h"
 
 namespace q5::sim {
 
@@ -39,6 +47,14 @@ public:
             .timers = timers,
             .notifications = notifications,
             .windowCreation = windowCreation,
+            .windows = windows,
+            .messages = messages,
+            .processes = processes,
+            .shell = shell,
+            .workstation = workstation,
+            .debug = debug,
+            .modules = modules,
+            .documents = documents,
         };
     }
 
@@ -58,6 +74,14 @@ public:
     SimWindowTimers timers;
     SimDeviceNotifications notifications;
     SimWindowCreation windowCreation;
+    SimWindows windows{journal};
+    SimWindowMessages messages{journal, windows};
+    SimProcesses processes;
+    SimShell shell{journal};
+    SimWorkstation workstation{journal};
+    SimDebugOutput debug{journal};
+    SimModules modules;
+    SimDocumentScript documents{journal};
 
 private:
     DeviceIo* deviceIo_ = &receiver;

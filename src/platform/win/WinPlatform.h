@@ -6,21 +6,33 @@
 
 #include "platform/Platform.h"
 #include "platform/win/WinClock.h"
+#include "platform/win/WinDebugOutput.h"
 #include "platform/win/WinDeviceIo.h"
 #include "platform/win/WinDeviceNotifications.h"
 #include "platform/win/WinDialogs.h"
+#include "platform/win/WinDocumentScript.h"
 #include "platform/win/WinInput.h"
 #include "platform/win/WinMessagePosting.h"
+#include "platform/win/WinModules.h"
+#include "platform/win/WinProcesses.h"
 #include "platform/win/WinRegistry.h"
+#include "platform/win/WinShell.h"
 #include "platform/win/WinSystemInfo.h"
 #include "platform/win/WinThreads.h"
 #include "platform/win/WinWindowCreation.h"
+#include "platform/win/WinWindowMessages.h"
+#include "platform/win/WinWindowSystem.h"
 #include "platform/win/WinWindowTimers.h"
+#include "platform/win/WinWorkstation.h"
 
 namespace q5::win {
 
 class WinPlatform {
 public:
+    WinPlatform() = default;
+    WinPlatform(const WinPlatform&) = delete;
+    WinPlatform& operator=(const WinPlatform&) = delete;
+
     Platform platform() {
         return Platform{
             .input = input,
@@ -34,6 +46,14 @@ public:
             .timers = timers,
             .notifications = notifications,
             .windowCreation = windowCreation,
+            .windows = windows,
+            .messages = messages,
+            .processes = processes,
+            .shell = shell,
+            .workstation = workstation,
+            .debug = debug,
+            .modules = modules,
+            .documents = documents,
         };
     }
 
@@ -51,6 +71,14 @@ public:
     WinWindowTimers timers;
     WinDeviceNotifications notifications;
     WinWindowCreation windowCreation;
+    WinWindowSystem windows;
+    WinWindowMessages messages;
+    WinProcesses processes;
+    WinShell shell;
+    WinWorkstation workstation;
+    WinDebugOutput debug;
+    WinModules modules;
+    WinDocumentScript documents{messages};
 
 private:
     DeviceIo* deviceIo_ = &deviceIo;
