@@ -4,6 +4,7 @@
 #include <string_view>
 #include <vector>
 
+#include "LangCommand.h"
 #include "SimulateCommand.h"
 #include "ToolArguments.h"
 
@@ -18,6 +19,7 @@ struct Command {
 constexpr Command kCommands[] = {
     {"simulate", q5::tool::RunSimulate,
      "simulate [--os-release N] [--settings FILE] [--start-tick T] EVENT..."},
+    {"lang", q5::tool::RunLang, "lang FILE"},
 };
 
 void PrintUsage() {
