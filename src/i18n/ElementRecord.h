@@ -9,17 +9,19 @@
 
 namespace q5 {
 
+// A plain record: a new one is zeroed by value-initialisation (ElementRecord{}),
+// storage for many is left uninitialised until records are appended.
 struct ElementRecord {
-    std::int32_t start = 0;   // offset of the '<' of the start tag
-    std::int32_t length = 0;  // through the end tag's '>', else the start tag alone
-    std::uint32_t tagLengths = 0;
-    std::uint32_t levelAndFlags = 0;
-    std::int32_t parent = 0;
-    std::int32_t firstChild = 0;
-    std::int32_t nextSibling = 0;
+    std::int32_t start;   // offset of the '<' of the start tag
+    std::int32_t length;  // through the end tag's '>', else the start tag alone
+    std::uint32_t tagLengths;
+    std::uint32_t levelAndFlags;
+    std::int32_t parent;
+    std::int32_t firstChild;
+    std::int32_t nextSibling;
     // The preceding sibling; the first child holds the last child of the
     // same parent instead (an only child its own index).
-    std::int32_t previousSibling = 0;
+    std::int32_t previousSibling;
 
     static constexpr std::uint32_t kStartTagBits = 22;
     static constexpr std::uint32_t kMaxStartTagLength = (1u << kStartTagBits) - 1;

@@ -22,7 +22,7 @@ TEST(ElementTableTest, RecordLayout) {
 }
 
 TEST(ElementTableTest, TagLengthFieldLimits) {
-    ElementRecord record;
+    ElementRecord record{};
     record.SetTagLengths(ElementRecord::kMaxStartTagLength, ElementRecord::kMaxEndTagLength);
     EXPECT_EQ(record.tagLengths, 0xFFFFFFFFu);
     EXPECT_EQ(record.startTagLength(), 4194303u);
