@@ -111,6 +111,30 @@ std::u16string_view ReadName(std::u16string_view text, std::size_t offset) {
     return text.substr(begin < text.size() ? begin : text.size(), end - begin);
 }
 
+bool NameMatchesAt(std::u16string_view text, std::size_t offset, std::u16string_view query,
+                   bool ignoreCase) {
+    std::size_t begin = offset + 1;
+    while (begin < text.size() && Is(text[begin], kSpace)) {
+        ++begin;
+    }
+    if (begin >= text.size() || Is(text[begin], kNameEnd)) {
+        return TokenMatches(ReadName(text, offset), query, ignoreCase);
+    }
+    for (std::size_t j = 0;; ++j) {
+        const std::size_t at = begin + j;
+        if (at == text.size() || Is(text[at], kNameEnd)) {
+            return TokenMatches(text.substr(begin, j), query, ignoreCase);
+        }
+        if (j == query.size()) {
+            return false;
+        }
+        const char16_t c = text[at];
+        if (ignoreCase ? FoldAscii(c) != FoldAscii(query[j]) : c != query[j]) {
+            return false;
+        }
+    }
+}
+
 bool TokenMatches(std::u16string_view token, std::u16string_view query, bool ignoreCase) {
     const std::size_t n = token.size();
     if (query.size() < n) {

@@ -62,6 +62,11 @@ std::u16string_view ReadName(std::u16string_view text, std::size_t offset);
 // token and ends there or continues with one of " =/[]".
 bool TokenMatches(std::u16string_view token, std::u16string_view query, bool ignoreCase);
 
+// TokenMatches(ReadName(text, offset), query, ignoreCase) in one pass that
+// stops at the first difference.
+bool NameMatchesAt(std::u16string_view text, std::size_t offset, std::u16string_view query,
+                   bool ignoreCase);
+
 bool IsXmlSpace(char16_t c);
 
 }  // namespace q5

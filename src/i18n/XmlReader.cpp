@@ -70,7 +70,8 @@ std::u16string_view XmlReader::ElementName(std::int32_t index) const {
 }
 
 bool XmlReader::Matches(std::int32_t index, std::u16string_view name) const {
-    return name.empty() || TokenMatches(ElementName(index), name, (flags_ & kIgnoreCase) != 0);
+    return name.empty() || NameMatchesAt(text_, static_cast<std::size_t>(elements_[index].start),
+                                         name, (flags_ & kIgnoreCase) != 0);
 }
 
 std::int32_t XmlReader::FindSibling(std::int32_t index, std::u16string_view name) const {

@@ -194,3 +194,26 @@ TEST(XmlNodeScannerTest, TokenMatchingNeedsTheWholeTokenAndAQueryEnd) {
 
 }  // namespace
 }  // namespace q5::test
+
+namespace q5::test {
+namespace {
+
+TEST(XmlNodeScannerTest, NameMatchingInOnePassAgreesWithTokenMatching) {
+    const std::u16string_view texts[] = {u"<config>", u"<configs>", u"<conf>",   u"< \tconfig a>",
+                                         u"<a=b>",    u"<=>",       u"<",        u"<CONFIG/>",
+                                         u"<c",       u"<config",   u"<\u00E9>", u"<x;y>"};
+    const std::u16string_view queries[] = {u"config", u"conf", u"configs", u"config=1", u"a",
+                                           u"=",      u"",     u"CONFIG",  u"c",        u"\u00E9"};
+    for (auto text : texts) {
+        for (auto query : queries) {
+            for (bool ignoreCase : {false, true}) {
+                EXPECT_EQ(NameMatchesAt(text, 0, query, ignoreCase),
+                          TokenMatches(ReadName(text, 0), query, ignoreCase))
+                    << U8(text) << " " << U8(query) << " " << ignoreCase;
+            }
+        }
+    }
+}
+
+}  // namespace
+}  // namespace q5::test
