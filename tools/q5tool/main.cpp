@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "LangCommand.h"
 #include "PushCommand.h"
 #include "SimulateCommand.h"
 #include "ToolArguments.h"
@@ -22,6 +23,7 @@ constexpr Command kCommands[] = {
      "simulate [--os-release N] [--settings FILE] [--start-tick T] [--process NAME]...\n"
      "                  [--window CLASS]... EVENT..."},
     {"push", q5::tool::RunPush, "push [--settings FILE] [--hex]"},
+    {"lang", q5::tool::RunLang, "lang FILE"},
 };
 
 int PrintUsage() {

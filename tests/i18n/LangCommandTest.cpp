@@ -1,0 +1,120 @@
+// q5tool lang: the built tool run on language files, its exact output.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <sstream>
+#include <vector>
+
+#include "ReaderTestSupport.h"
+#include "i18n/LanguageKeys.h"
+
+#ifndef _WIN32
+#include <sys/wait.h>
+#endif
+
+namespace q5::test {
+namespace {
+
+#ifndef _WIN32
+struct ToolRun {
+    int status = -1;
+    std::vector<std::string> lines;
+};
+
+ToolRun RunLang(const std::string& arguments) {
+    ToolRun run;
+    const std::string command = std::string(Q5TOOL_PATH) + " lang " + arguments + " 2>/dev/null";
+    std::FILE* pipe = ::popen(command.c_str(), "r");
+    if (pipe == nullptr) {
+        return run;
+    }
+    std::string output;
+    char buffer[4096];
+    std::size_t got;
+    while ((got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) {
+        output.append(buffer, got);
+    }
+    run.status = ::pclose(pipe);
+    std::istringstream stream(output);
+    for (std::string line; std::getline(stream, line);) {
+        run.lines.push_back(line);
+    }
+    return run;
+}
+
+std::string Quoted(const std::u16string& path) {
+    return "'" + U8(path) + "'";
+}
+
+TEST(LangCommandTest, PrintsTheResultAndEverySlotInOrder) {
+    ScratchFolder folder;
+    const auto path = folder.Write(
+        "l.xml",
+        "<r><config><tc_ok>OK</tc_ok><tc_reset>Re\\set</tc_reset>"
+        "<tc_cancel>a&#9;b&#10;c&#13;&#1;\xE4\xB8\xAD&#x1F600;</tc_cancel></config></r>");
+    const ToolRun run = RunLang(Quoted(path));
+    EXPECT_EQ(run.status, 0);
+    ASSERT_EQ(run.lines.size(), 1 + kLanguageSlotCount);
+    EXPECT_EQ(run.lines[0], "result\tUTF-8 length 124 to 122 wide chars ");
+    EXPECT_EQ(run.lines[1], "tc_mouse_title\t");
+    for (std::size_t i = 0; i < kLanguageSlotCount; ++i) {
+        const std::string& line = run.lines[i + 1];
+        EXPECT_EQ(line.substr(0, line.find('\t')), kLanguageSlotNames[i]);
+    }
+    auto lineOf = [&run](std::string_view slot) {
+        for (const auto& line : run.lines) {
+            if (line.substr(0, line.find('\t')) == slot) {
+                return line;
+            }
+        }
+        return std::string();
+    };
+    EXPECT_EQ(lineOf("tc_ok"), "tc_ok\tOK");
+    EXPECT_EQ(lineOf("tc_reset"), "tc_reset\tRe\\\\set");
+    EXPECT_EQ(lineOf("tc_reset#2"), "tc_reset#2\tRe\\\\set");
+    EXPECT_EQ(lineOf("tc_cancel"), "tc_cancel\ta\\tb\\nc\\r\\u0001\xE4\xB8\xAD\xF0\x9F\x98\x80");
+    EXPECT_EQ(lineOf("tc_kbmedia_pre#2"), "tc_kbmedia_pre#2\t");
+}
+
+TEST(LangCommandTest, UnpairedSurrogatesAreEscaped) {
+    ScratchFolder folder;
+    const std::u16string text = u"<r><config><tc_ok>x\xD800y\xDC01</tc_ok></config></r>";
+    const auto path = folder.Write("l.xml", "\xFF\xFE" + Utf16LeBytes(text));
+    const ToolRun run = RunLang(Quoted(path));
+    ASSERT_GT(run.lines.size(), 1u);
+    bool found = false;
+    for (const auto& line : run.lines) {
+        if (line.rfind("tc_ok\t", 0) == 0) {
+            EXPECT_EQ(line, "tc_ok\tx\\ud800y\\udc01");
+            found = true;
+        }
+    }
+    EXPECT_TRUE(found);
+}
+
+TEST(LangCommandTest, MissingFilePrintsTheErrorAndEmptySlots) {
+    const ToolRun run = RunLang("/nonexistent/q5/language.xml");
+    EXPECT_EQ(run.status, 0);
+    ASSERT_EQ(run.lines.size(), 1 + kLanguageSlotCount);
+    EXPECT_EQ(run.lines[0], "result\tNo such file or directory");
+    EXPECT_EQ(run.lines[kLanguageSlotCount], "tc_singleedgescrollright\t");
+}
+
+TEST(LangCommandTest, ShippedEnglishFile) {
+    const ToolRun run = RunLang(std::string(Q5_SOURCE_DIR) + "/languages/language.xml");
+    ASSERT_EQ(run.lines.size(), 1 + kLanguageSlotCount);
+    EXPECT_EQ(run.lines[0], "result\tUTF-8 BOM + length 8620 to 8620 wide chars ");
+    EXPECT_EQ(run.lines[1], "tc_mouse_title\tKorvo Q5 Touch Mouse");
+}
+
+TEST(LangCommandTest, WrongArgumentsAreAUsageError) {
+    const std::string command = std::string(Q5TOOL_PATH) + " lang 2>/dev/null";
+    const int status = std::system(command.c_str());
+    EXPECT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 2);
+}
+#endif
+
+}  // namespace
+}  // namespace q5::test
