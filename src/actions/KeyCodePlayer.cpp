@@ -32,6 +32,8 @@ constexpr ModifierBits kModifiers[] = {
     {0x08 | 0x80, vk::kLWin},
 };
 
+}  // namespace
+
 std::uint8_t FoldSidedModifier(std::uint8_t code) {
     switch (code) {
         case vk::kLShift:
@@ -47,8 +49,6 @@ std::uint8_t FoldSidedModifier(std::uint8_t code) {
             return code;
     }
 }
-
-}  // namespace
 
 void KeyCodePlayer::SendKey(std::uint8_t vk, bool release) {
     const auto scan = static_cast<std::uint8_t>(input_.MapVirtualKeyW(vk, kMapVkToVsc));

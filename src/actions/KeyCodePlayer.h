@@ -16,6 +16,10 @@ namespace q5 {
 // The pause after every keyboard event of a recorded combination or macro.
 inline constexpr std::uint32_t kKeyEventPauseMs = 50;
 
+// The generic key that a sided modifier (left/right Shift, Ctrl, Alt) is sent
+// as; any other code unchanged.
+std::uint8_t FoldSidedModifier(std::uint8_t code);
+
 class KeyCodePlayer final : public CombinationPlayer {
   public:
     explicit KeyCodePlayer(Platform platform) : input_(platform.input), clock_(platform.clock) {}

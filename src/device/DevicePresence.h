@@ -13,6 +13,7 @@
 
 #include "device/CUSBDriver.h"
 #include "model/ButtonSetting.h"
+#include "model/ConfigurationPusher.h"
 #include "platform/Platform.h"
 
 namespace q5 {
@@ -29,8 +30,8 @@ inline constexpr std::uint32_t kButtonMaskBase = 0x180;
 // Whether a device-change message announces the receiver's arrival.
 bool IsReceiverArrival(std::uintptr_t eventType, std::span<const std::uint8_t> broadcast);
 
-class DevicePresence {
-public:
+class DevicePresence final : public ConfigurationPusher {
+  public:
     // `working` is the working copy of the assignment, read at every push.
     DevicePresence(const Platform& platform, CUSBDriver& driver, WindowHandle dialog,
                    const ButtonSetting& working)
@@ -41,7 +42,7 @@ public:
 
     // Sends the configuration; fails when no device is open or the driver
     // refuses the first command.
-    bool PushConfiguration();
+    bool PushConfiguration() override;
 
     // Registers the dialog for USB device-interface notifications.
     bool RegisterForArrival();
@@ -55,7 +56,7 @@ public:
     // Whether the retry timer runs.
     bool retrying() const { return retrying_; }
 
-private:
+  private:
     void StopRetrying();
 
     Platform platform_;

@@ -4,15 +4,14 @@
  */
 #pragma once
 
-#include "model/ButtonSetting.h"
-
 namespace q5 {
 
 class ConfigurationPusher {
   public:
     virtual ~ConfigurationPusher() = default;
-    // False when no device is open or the driver refuses the configuration.
-    virtual bool PushConfiguration(const ButtonSetting& assignment) = 0;
+    // Sends the configuration of the working copy of the assignment; false
+    // when no device is open or the driver refuses it.
+    virtual bool PushConfiguration() = 0;
 };
 
 }  // namespace q5

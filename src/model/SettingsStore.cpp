@@ -87,7 +87,7 @@ void SettingsStore::Activate() {
 
 bool SettingsStore::ApplySettings(ConfigurationPusher& pusher, WindowHandle owner) {
     Activate();
-    if (pusher.PushConfiguration(working()) && SaveSettings()) {
+    if (pusher.PushConfiguration() && SaveSettings()) {
         return true;
     }
     dialogs_.MessageBoxW(owner, kApplyWarningText, kWarningCaption, kMbOk);

@@ -28,13 +28,14 @@ inline constexpr std::uint32_t kGwChild = 5;
 // GetSystemMetrics index: non-zero when the mouse buttons are swapped.
 inline constexpr std::int32_t kSmSwapButton = 23;
 
-
 // Class names are read into a buffer of this many UTF-16 code units, the
 // terminator included.
 inline constexpr std::size_t kClassNameCapacity = 260;
+// Window titles likewise.
+inline constexpr std::size_t kWindowTextCapacity = 260;
 
 class WindowSystem {
-public:
+  public:
     virtual ~WindowSystem() = default;
 
     virtual bool GetCursorPos(Point& point) = 0;
@@ -65,6 +66,9 @@ public:
     // The class name, cut to kClassNameCapacity - 1 code units; empty when
     // the window does not exist.
     virtual std::u16string GetClassNameW(WindowHandle window) = 0;
+    // The window's title, cut to kWindowTextCapacity - 1 code units; empty
+    // when the window does not exist or has none.
+    virtual std::u16string GetWindowTextW(WindowHandle window) = 0;
     // 0 when the window does not exist.
     virtual std::int32_t GetWindowLongW(WindowHandle window, std::int32_t index) = 0;
     // The window's rectangle in screen coordinates.

@@ -11,14 +11,19 @@ namespace {
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 
+// Pushes what the working copy holds at the time of the push.
 class FakePusher final : public ConfigurationPusher {
   public:
-    bool PushConfiguration(const ButtonSetting& assignment) override {
-        pushed.push_back(assignment);
+    explicit FakePusher(const ButtonSetting& working) : working_(working) {}
+    bool PushConfiguration() override {
+        pushed.push_back(working_);
         return succeed;
     }
     bool succeed = true;
     std::vector<ButtonSetting> pushed;
+
+  private:
+    const ButtonSetting& working_;
 };
 
 std::u16string LabelOf(ActionCode code) {
@@ -55,7 +60,7 @@ class SettingsStoreTest : public ::testing::Test {
 
     sim::SimPlatform desktop;
     SettingsStore store{desktop.registry, desktop.dialogs};
-    FakePusher pusher;
+    FakePusher pusher{store.working()};
 };
 
 TEST_F(SettingsStoreTest, FirstRunHasTheFactoryAssignmentAndLabels) {

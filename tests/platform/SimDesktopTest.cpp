@@ -84,3 +84,35 @@ TEST(StringPrintf, FormatsAnyLength) {
 
 }  // namespace
 }  // namespace q5::sim
+
+namespace q5::sim {
+namespace {
+
+TEST(SimClock, ScheduledActionsRunWhenTheirMomentPasses) {
+    SimPlatform desktop;
+    desktop.clock.SetTick(1000);
+    std::vector<std::uint32_t> ticks;
+    desktop.clock.After(30, [&] { ticks.push_back(desktop.clock.GetTickCount()); });
+    desktop.clock.After(10, [&] { ticks.push_back(desktop.clock.GetTickCount()); });
+    desktop.clock.After(10, [&] { ticks.push_back(desktop.clock.GetTickCount() + 1); });
+    desktop.clock.Sleep(5);
+    EXPECT_TRUE(ticks.empty());
+    desktop.clock.Sleep(50);
+    EXPECT_THAT(ticks, ElementsAre(1010u, 1011u, 1030u));
+    EXPECT_EQ(desktop.clock.GetTickCount(), 1055u);
+    EXPECT_THAT(desktop.journal.Lines(), ElementsAre("wait 5", "wait 50"));
+}
+
+TEST(SimClock, ActionsMayScheduleFurtherActions) {
+    SimPlatform desktop;
+    int runs = 0;
+    desktop.clock.After(1, [&] {
+        ++runs;
+        desktop.clock.After(1, [&] { ++runs; });
+    });
+    desktop.clock.Advance(2);
+    EXPECT_EQ(runs, 2);
+}
+
+}  // namespace
+}  // namespace q5::sim

@@ -218,6 +218,14 @@ bool SimWindows::EnumChildWindows(WindowHandle parent,
     return true;
 }
 
+std::u16string SimWindows::GetWindowTextW(WindowHandle window) {
+    const SimWindow* found = Find(window);
+    if (!found) {
+        return {};
+    }
+    return found->title.substr(0, kWindowTextCapacity - 1);
+}
+
 std::u16string SimWindows::GetClassNameW(WindowHandle window) {
     if (window == kDesktop) {
         return kDesktopClass;

@@ -90,6 +90,17 @@ std::u16string WinWindowSystem::GetClassNameW(WindowHandle window) {
                           static_cast<std::size_t>(length));
 }
 
+std::u16string WinWindowSystem::GetWindowTextW(WindowHandle window) {
+    wchar_t text[kWindowTextCapacity]{};
+    const int length =
+        ::GetWindowTextW(ToHwnd(window), text, static_cast<int>(kWindowTextCapacity));
+    if (length <= 0) {
+        return {};
+    }
+    return std::u16string(reinterpret_cast<const char16_t*>(text),
+                          static_cast<std::size_t>(length));
+}
+
 std::int32_t WinWindowSystem::GetWindowLongW(WindowHandle window, std::int32_t index) {
     return ::GetWindowLongW(ToHwnd(window), index);
 }

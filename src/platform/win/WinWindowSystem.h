@@ -8,7 +8,7 @@
 namespace q5::win {
 
 class WinWindowSystem final : public WindowSystem {
-public:
+  public:
     bool GetCursorPos(Point& point) override;
     bool SetCursorPos(std::int32_t x, std::int32_t y) override;
     WindowHandle WindowFromPoint(Point screenPoint) override;
@@ -24,6 +24,7 @@ public:
     bool EnumChildWindows(WindowHandle parent,
                           const std::function<bool(WindowHandle)>& callback) override;
     std::u16string GetClassNameW(WindowHandle window) override;
+    std::u16string GetWindowTextW(WindowHandle window) override;
     std::int32_t GetWindowLongW(WindowHandle window, std::int32_t index) override;
     bool GetWindowRect(WindowHandle window, Rect& rect) override;
     std::int32_t GetSystemMetrics(std::int32_t index) override;

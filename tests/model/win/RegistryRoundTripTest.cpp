@@ -15,7 +15,7 @@ const wchar_t kKey[] = L"Software\\Korvo\\Fingrel\\Q5";
 
 class NoPusher final : public ConfigurationPusher {
   public:
-    bool PushConfiguration(const ButtonSetting&) override { return true; }
+    bool PushConfiguration() override { return true; }
 };
 
 std::vector<std::uint8_t> Pattern(std::size_t length, std::uint8_t seed) {
