@@ -5,17 +5,19 @@
 #include <string>
 #include <vector>
 
-#include "DryRunActions.h"
+#include "StoredFiles.h"
 #include "ToolArguments.h"
 #include "actions/ActionExecutor.h"
 #include "actions/CFaceBookFunction.h"
+#include "actions/KeyCodePlayer.h"
+#include "actions/MacroPlayback.h"
 #include "actions/MediaPlayers.h"
 #include "actions/SystemFunctions.h"
 #include "actions/WindowScroller.h"
 #include "i18n/Unicode.h"
 #include "model/ButtonSetting.h"
-#include "model/ByteImage.h"
 #include "model/GestureDispatcher.h"
+#include "model/SettingsStore.h"
 #include "platform/TextFormat.h"
 #include "platform/sim/SimPlatform.h"
 
@@ -36,10 +38,26 @@ struct PostedEvent {
     std::uint32_t delayMs = 0;  // after the previous event was posted
 };
 
+// The title of the foreground window from a moment on; no window for none.
+struct ForegroundChange {
+    std::optional<std::u16string> title;
+    std::uint64_t fromMs = 0;
+};
+
+// The foreground window of a dry run unless told otherwise.
+constexpr char16_t kDefaultForegroundTitle[] = u"Untitled - Notepad";
+
+struct StoredFile {
+    std::u16string valueName;
+    std::string path;
+};
+
 struct SimulateOptions {
     unsigned osRelease = kLatestRelease;
     std::uint32_t startTick = kDefaultStartTick;
-    ButtonSetting settings = ButtonSetting::Factory();
+    std::vector<StoredFile> storedFiles;
+    std::string languagePath;
+    std::vector<ForegroundChange> foreground;
     std::vector<PostedEvent> events;
     std::vector<std::u16string> processes;
     std::vector<std::u16string> windowClasses;
@@ -64,16 +82,21 @@ std::optional<PostedEvent> ParseEvent(std::string_view text) {
     return event;
 }
 
-bool LoadSettingsFile(const std::string& path, ButtonSetting& settings, std::string& error) {
-    const auto bytes = ReadFileBytes(path);
-    if (!bytes) {
-        error = "cannot read settings file '" + path + "'";
-        return false;
+std::optional<ForegroundChange> ParseForeground(std::string_view text) {
+    ForegroundChange change;
+    const auto at = text.rfind('@');
+    if (at != std::string_view::npos) {
+        const auto ms = ParseNumber(text.substr(at + 1), UINT32_MAX);
+        if (!ms) {
+            return std::nullopt;
+        }
+        change.fromMs = *ms;
+        text = text.substr(0, at);
     }
-    // A stored value longer than the image is not taken, as the registry read
-    // does: the factory assignment stays.
-    OverlayStoredValue(std::span(settings.data(), ButtonSetting::kSize), *bytes);
-    return true;
+    if (text != "-") {
+        change.title = Utf8ToUtf16(text);
+    }
+    return change;
 }
 
 // Parses the options; returns the exit status to end with, or -1 to go on.
@@ -91,7 +114,32 @@ int ParseOptions(std::span<const std::string_view> args, SimulateOptions& option
             }
             auto& names = arg == "--process" ? options.processes : options.windowClasses;
             names.push_back(Utf8ToUtf16(value));
-        } else if (arg == "--os-release" || arg == "--start-tick" || arg == "--settings") {
+        } else if (arg == "--settings" || arg == "--macros" || arg == "--language") {
+            if (!hasValue) {
+                return UsageError(std::string(arg) + " needs a value");
+            }
+            const std::string path(args[++i]);
+            if (!ReadFileBytes(path)) {
+                return UsageError("cannot read '" + path + "'");
+            }
+            if (arg == "--language") {
+                options.languagePath = path;
+            } else {
+                options.storedFiles.push_back(
+                    {std::u16string(arg == "--settings" ? kButtonSettingValue : kMacroSettingValue),
+                     path});
+            }
+        } else if (arg == "--foreground") {
+            if (!hasValue) {
+                return UsageError("--foreground needs a value");
+            }
+            const auto change = ParseForeground(args[++i]);
+            if (!change) {
+                return UsageError("bad foreground '" + std::string(args[i]) +
+                                  "': expected TEXT, TEXT@MS, - or -@MS");
+            }
+            options.foreground.push_back(*change);
+        } else if (arg == "--os-release" || arg == "--start-tick") {
             if (!hasValue) {
                 return UsageError(std::string(arg) + " needs a value");
             }
@@ -108,11 +156,6 @@ int ParseOptions(std::span<const std::string_view> args, SimulateOptions& option
                     return UsageError("--start-tick takes a tick count from 0 to 4294967295");
                 }
                 options.startTick = static_cast<std::uint32_t>(*tick);
-            } else {
-                std::string error;
-                if (!LoadSettingsFile(std::string(value), options.settings, error)) {
-                    return UsageError(error);
-                }
             }
         } else if (arg.starts_with("--")) {
             return UsageError("unknown option " + std::string(arg));
@@ -135,19 +178,52 @@ std::string DescribeEvent(std::uint32_t code, std::uint32_t tick) {
     return StringPrintf("event 0x%08x at tick %u", code, tick);
 }
 
+void ApplyForeground(sim::SimPlatform& desktop, WindowHandle window,
+                     const ForegroundChange& change) {
+    if (!change.title) {
+        desktop.windows.SetForeground({});
+        return;
+    }
+    desktop.windows.Find(window)->title = *change.title;
+    desktop.windows.SetForeground(window);
+}
+
 // The running processes and the windows of the options; the first window
-// given is the topmost and the foreground window.
+// given is the topmost and the foreground window. Without windows, the
+// foreground window is a Notepad that lies nowhere under the cursor.
 void SetUpDesktop(const SimulateOptions& options, sim::SimPlatform& desktop) {
     for (const auto& name : options.processes) {
         desktop.processes.AddProcess(name);
     }
     for (const auto& className : options.windowClasses) {
-        const WindowHandle window = desktop.windows.AddWindow({}, className, kScreen, kWindowStyle);
-        if (!desktop.windows.GetForegroundWindow()) {
-            desktop.windows.SetForeground(window);
+        desktop.windows.AddWindow({}, className, kScreen, kWindowStyle);
+    }
+    const WindowHandle foreground =
+        options.windowClasses.empty()
+            ? desktop.windows.AddWindow({}, u"Notepad", Rect{}, kWsVisible)
+            : desktop.windows.FindWindowW(options.windowClasses.front().c_str(), nullptr);
+    ApplyForeground(desktop, foreground, {kDefaultForegroundTitle, 0});
+    for (const auto& change : options.foreground) {
+        if (change.fromMs == 0) {
+            ApplyForeground(desktop, foreground, change);
+        } else {
+            desktop.clock.After(change.fromMs, [&desktop, foreground, change] {
+                ApplyForeground(desktop, foreground, change);
+            });
         }
     }
     desktop.windows.SetCursor(kCursor);
+}
+
+void LoadStoredSettings(const SimulateOptions& options, sim::SimPlatform& desktop,
+                        SettingsStore& store, const LanguageTable& language) {
+    std::string error;
+    for (const auto& file : options.storedFiles) {
+        PlantStoredValue(desktop.registry, file.valueName, file.path, error);
+    }
+    store.ResetToFactory([&language](ActionCode code) { return LabelOfCode(language, code); });
+    store.LoadSettings();
+    store.Activate();
 }
 
 void Replay(const SimulateOptions& options) {
@@ -155,15 +231,21 @@ void Replay(const SimulateOptions& options) {
     desktop.clock.SetTick(options.startTick);
     desktop.system.SetVersion(sim::SimSystemInfo::VersionOfRelease(options.osRelease));
     SetUpDesktop(options, desktop);
+    ToolLanguage language;
+    language.Load(options.languagePath);
+    SettingsStore store(desktop.registry, desktop.dialogs);
+    LoadStoredSettings(options, desktop, store, language.table);
+    const std::u16string avoidTitle = language.table.Text("tc_mouse_title");
 
-    DryRunActions delegated(desktop.journal);
+    KeyCodePlayer keys(desktop.platform());
+    MacroPlayback macros(desktop.platform(), keys, store.macros(), avoidTitle);
     WindowScroller scroller(desktop.platform());
     MediaPlayers media(desktop.platform());
     SystemFunctions system(desktop.platform());
     CFaceBookFunction social(desktop.platform(), system);
-    ActionExecutor executor(desktop.platform(), ActionCollaborators{scroller, media, system, social,
-                                                                    delegated, delegated});
-    GestureDispatcher dispatcher(desktop.clock, options.settings, executor);
+    ActionExecutor executor(desktop.platform(),
+                            ActionCollaborators{scroller, media, system, social, keys, macros});
+    GestureDispatcher dispatcher(desktop.clock, store.active(), executor);
 
     // Times are kept as milliseconds since the start, so that a run crossing
     // the wrap of the tick count keeps its order.

@@ -7,6 +7,7 @@
 
 #include "LangCommand.h"
 #include "PushCommand.h"
+#include "SettingsCommand.h"
 #include "SimulateCommand.h"
 #include "ToolArguments.h"
 
@@ -21,9 +22,12 @@ struct Command {
 constexpr Command kCommands[] = {
     {"simulate", q5::tool::RunSimulate,
      "simulate [--os-release N] [--settings FILE] [--start-tick T] [--process NAME]...\n"
-     "                  [--window CLASS]... EVENT..."},
+     "                  [--window CLASS]... [--macros FILE] [--language FILE]\n"
+     "                  [--foreground TEXT[@MS]]... EVENT..."},
     {"push", q5::tool::RunPush, "push [--settings FILE] [--hex]"},
     {"lang", q5::tool::RunLang, "lang FILE"},
+    {"settings", q5::tool::RunSettings,
+     "settings [--settings FILE] [--names FILE] [--macros FILE] [--language FILE]"},
 };
 
 int PrintUsage() {

@@ -1,0 +1,145 @@
+#include "SettingsCommand.h"
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "StoredFiles.h"
+#include "ToolArguments.h"
+#include "editors/KeyNames.h"
+#include "i18n/Unicode.h"
+#include "model/ActionCodeTable.h"
+#include "model/SettingsStore.h"
+#include "platform/TextFormat.h"
+#include "platform/sim/SimPlatform.h"
+
+namespace q5::tool {
+namespace {
+
+struct SettingsOptions {
+    std::vector<std::pair<std::u16string, std::string>> storedFiles;
+    std::string languagePath;
+};
+
+int ParseOptions(std::span<const std::string_view> args, SettingsOptions& options) {
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string_view arg = args[i];
+        std::u16string valueName;
+        if (arg == "--settings") {
+            valueName = kButtonSettingValue;
+        } else if (arg == "--names") {
+            valueName = kButtonNameValue;
+        } else if (arg == "--macros") {
+            valueName = kMacroSettingValue;
+        } else if (arg != "--language") {
+            return UsageError("unknown argument '" + std::string(arg) + "'");
+        }
+        if (i + 1 >= args.size()) {
+            return UsageError(std::string(arg) + " needs a file");
+        }
+        const std::string path(args[++i]);
+        if (!ReadFileBytes(path)) {
+            return UsageError("cannot read '" + path + "'");
+        }
+        if (valueName.empty()) {
+            options.languagePath = path;
+        } else {
+            options.storedFiles.emplace_back(valueName, path);
+        }
+    }
+    return -1;
+}
+
+// What the record holds for its code: the bytes that code reads.
+std::string RecordDetail(Input& input, const ActionRecord& record, const MacroTable& macros) {
+    switch (record.code()) {
+        case ActionCode::CombinationKeys: {
+            const Combination c = record.combination();
+            return StringPrintf(
+                "keys 0x%02x 0x%02x 0x%02x (%s)", unsigned{c.modifiers}, unsigned{c.firstKey},
+                unsigned{c.secondKey},
+                Utf16ToUtf8(CombinationText(input, c.modifiers, c.firstKey, c.secondKey)).c_str());
+        }
+        case ActionCode::Macro: {
+            const tagMACROINFO* macro = macros.Macro(record.macroNumber());
+            const bool stored = macro && record.macroNumber() < macros.count();
+            return StringPrintf(
+                "macro %u (%s)", unsigned{record.macroNumber()},
+                stored ? ("\"" + Utf16ToUtf8(macro->name()) + "\"").c_str() : "no such macro");
+        }
+        case ActionCode::RunProgram:
+            return "path \"" + Utf16ToUtf8(record.path()) + "\"";
+        default:
+            return FindActionCode(record.codeByte()) ? "" : "unknown code";
+    }
+}
+
+void PrintRecord(const char* label, Input& input, const ActionRecord& record,
+                 const std::u16string& name, const MacroTable& macros) {
+    const std::string detail = RecordDetail(input, record, macros);
+    std::printf("%s code %3u \"%s\"%s%s\n", label, unsigned{record.codeByte()},
+                Utf16ToUtf8(name).c_str(), detail.empty() ? "" : "  ", detail.c_str());
+}
+
+std::string StepText(Input& input, const MacroStep& step) {
+    std::string text = Utf16ToUtf8(KeyName(input, step.vk));
+    text += StringPrintf(" (0x%02x) %s", unsigned{step.vk}, step.keyUp ? "up" : "down");
+    if (step.delayAfter() != 0) {
+        text += StringPrintf(", then %d ms", step.delayAfter());
+    }
+    return text;
+}
+
+void PrintMacros(Input& input, const MacroTable& table) {
+    std::printf("macros: %zu in use (stored count %u)\n", table.count(), table.storedCount());
+    for (std::size_t n = 0; n < table.count(); ++n) {
+        const tagMACROINFO& macro = table.macros[n];
+        std::printf("macro %2zu \"%s\" delay=%d loop=%d count=%d steps=%u\n", n,
+                    Utf16ToUtf8(macro.name()).c_str(), macro.delayFlag(), macro.loopFlag(),
+                    macro.loopCount(), unsigned{macro.stepCount()});
+        for (std::size_t i = 0; i < macro.usedSteps(); ++i) {
+            std::printf("  %3zu %s\n", i + 1, StepText(input, macro.steps[i]).c_str());
+        }
+    }
+}
+
+void Print(sim::SimPlatform& desktop, SettingsStore& store) {
+    const ButtonSetting& working = store.working();
+    std::printf("slots:\n");
+    for (int slot = 0; slot < kSlotCount; ++slot) {
+        const std::string label =
+            StringPrintf("slot %2d %-26s", slot, std::string(GestureLabelKey(slot)).c_str());
+        PrintRecord(label.c_str(), desktop.input, working.slot(slot), store.names().name(slot),
+                    store.macros());
+    }
+    std::printf("extra records: %zu in use (stored count %u)\n", working.extraCount(),
+                working.storedExtraCount());
+    for (std::size_t j = 0; j < working.extraCount(); ++j) {
+        const std::string label = StringPrintf("extra %2zu", j);
+        PrintRecord(label.c_str(), desktop.input, working.extra[j], {}, store.macros());
+    }
+    PrintMacros(desktop.input, store.macros());
+}
+
+}  // namespace
+
+int RunSettings(std::span<const std::string_view> args) {
+    SettingsOptions options;
+    if (const int status = ParseOptions(args, options); status >= 0) {
+        return status;
+    }
+    sim::SimPlatform desktop;
+    std::string error;
+    for (const auto& [valueName, path] : options.storedFiles) {
+        PlantStoredValue(desktop.registry, valueName, path, error);
+    }
+    ToolLanguage language;
+    language.Load(options.languagePath);
+    SettingsStore store(desktop.registry, desktop.dialogs);
+    store.ResetToFactory([&](ActionCode code) { return LabelOfCode(language.table, code); });
+    store.LoadSettings();
+    Print(desktop, store);
+    return 0;
+}
+
+}  // namespace q5::tool
