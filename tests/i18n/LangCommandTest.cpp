@@ -22,7 +22,7 @@ namespace {
 
 // The loader's result text for the shipped English file (UTF-8 with a mark):
 // the byte length after the mark and the number of UTF-16 units it gives.
-std::string EnglishResultText() {
+[[maybe_unused]] std::string EnglishResultText() {
     std::ifstream file(std::string(Q5_SOURCE_DIR) + "/languages/language.xml", std::ios::binary);
     const std::string bytes{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
     const std::string content = bytes.substr(3);

@@ -91,14 +91,16 @@ std::string StepText(Input& input, const MacroStep& step) {
 }
 
 void PrintMacros(Input& input, const MacroTable& table) {
-    std::printf("macros: %zu in use (stored count %u)\n", table.count(), table.storedCount());
+    std::printf("macros: %u in use (stored count %u)\n", static_cast<unsigned>(table.count()),
+                table.storedCount());
     for (std::size_t n = 0; n < table.count(); ++n) {
         const tagMACROINFO& macro = table.macros[n];
-        std::printf("macro %2zu \"%s\" delay=%d loop=%d count=%d steps=%u\n", n,
-                    Utf16ToUtf8(macro.name()).c_str(), macro.delayFlag(), macro.loopFlag(),
-                    macro.loopCount(), unsigned{macro.stepCount()});
+        std::printf("macro %2u \"%s\" delay=%d loop=%d count=%d steps=%u\n",
+                    static_cast<unsigned>(n), Utf16ToUtf8(macro.name()).c_str(), macro.delayFlag(),
+                    macro.loopFlag(), macro.loopCount(), unsigned{macro.stepCount()});
         for (std::size_t i = 0; i < macro.usedSteps(); ++i) {
-            std::printf("  %3zu %s\n", i + 1, StepText(input, macro.steps[i]).c_str());
+            std::printf("  %3u %s\n", static_cast<unsigned>(i + 1),
+                        StepText(input, macro.steps[i]).c_str());
         }
     }
 }
@@ -112,10 +114,10 @@ void Print(sim::SimPlatform& desktop, SettingsStore& store) {
         PrintRecord(label.c_str(), desktop.input, working.slot(slot), store.names().name(slot),
                     store.macros());
     }
-    std::printf("extra records: %zu in use (stored count %u)\n", working.extraCount(),
-                working.storedExtraCount());
+    std::printf("extra records: %u in use (stored count %u)\n",
+                static_cast<unsigned>(working.extraCount()), working.storedExtraCount());
     for (std::size_t j = 0; j < working.extraCount(); ++j) {
-        const std::string label = StringPrintf("extra %2zu", j);
+        const std::string label = StringPrintf("extra %2u", static_cast<unsigned>(j));
         PrintRecord(label.c_str(), desktop.input, working.extra[j], {}, store.macros());
     }
     PrintMacros(desktop.input, store.macros());
