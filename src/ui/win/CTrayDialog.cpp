@@ -9,8 +9,8 @@
 namespace q5::win {
 namespace {
 
-// NOTIFYICONDATAW up to and including the Windows XP fields.
-constexpr DWORD kTrayDataSize = NOTIFYICONDATAW_V3_SIZE;
+// The whole structure, as the shell of every supported release accepts it.
+constexpr DWORD kTrayDataSize = sizeof(NOTIFYICONDATAW);
 
 }  // namespace
 

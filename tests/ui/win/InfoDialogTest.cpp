@@ -16,6 +16,7 @@ CInfoDlg* OpenInfoDialog() {
 
 // Runs ShowInfoDialog while `act` is applied to the open dialog.
 INT_PTR RunWith(const std::function<void(CInfoDlg&)>& act) {
+    ::SetCursorPos(1, 1);  // away from the buttons, so none hovers by chance
     TimerScript script({[&] {
         CInfoDlg* dialog = OpenInfoDialog();
         if (!dialog) {
