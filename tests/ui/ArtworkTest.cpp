@@ -133,6 +133,26 @@ TEST(Artwork, EditorButtonsSitAtTheirRectangles) {
     ExpectButtonsOnlyAt(157, 156, macro);
 }
 
+TEST(Artwork, GesturePicturesSitAtThePanelButtons) {
+    const std::vector<Rect> page0(skin::kPanelPictureButtons.begin(),
+                                  skin::kPanelPictureButtons.begin() + 7);
+    const std::vector<Rect> page1(skin::kPanelPictureButtons.begin() + 7,
+                                  skin::kPanelPictureButtons.end());
+    for (int id : {132, 133, 134, 135, 136, 137, 138, 139}) {
+        EXPECT_EQ(skin::kPanelStripSize.width, Bitmap(id).width) << id;
+        EXPECT_EQ(skin::kPanelStripSize.height, Bitmap(id).height) << id;
+    }
+    // Plain against marked, framed and faded pictures.
+    for (int id : {137, 133, 139}) {
+        ExpectButtonsOnlyAt(136, id, page0);
+    }
+    for (int id : {138, 134, 132}) {
+        ExpectButtonsOnlyAt(135, id, page1);
+    }
+    ExpectButtonsOnlyAt(137, 133, page0);
+    EXPECT_EQ(skin::kMainPanel.right - skin::kMainPanel.left, Bitmap(150).width);
+}
+
 TEST(Artwork, IconsHoldTheirSizes) {
     const std::vector<std::uint8_t> app = ReadFile("icon128.ico");
     ASSERT_GE(app.size(), 6u + 3 * 16);

@@ -203,6 +203,113 @@ def main_face(lay, look):
     cross(c, (close[0], close[1], close[2], close[1] + 21), GLYPH_LIGHT, inset=6)
     return c
 
+HAND = rgb(0xDCD3CA)
+HAND_EDGE = rgb(0x9A8F86)
+MOUSE_TOP = rgb(0x5C636D)
+MOUSE_BODY = rgb(0x3F454E)
+
+# The gesture of each slot: (fingers, mark) with mark one of tap, double-tap,
+# up, down, left, right, edge-right, edge-left.
+GESTURES = [(1, "tap-left"), (1, "tap-right"), (1, "double-tap-right"), (1, "up"), (1, "down"),
+            (1, "left"), (1, "right"), (1, "edge-right"), (1, "edge-left"), (2, "up"), (2, "down"),
+            (2, "left"), (2, "right")]
+
+
+def arrow(c, x0, y0, x1, y1, color):
+    c.line(x0, y0, x1, y1, 3.0, color)
+    dx, dy = x1 - x0, y1 - y0
+    length = (dx * dx + dy * dy) ** 0.5
+    ux, uy = dx / length, dy / length
+    c.polygon([(x1 + ux * 5, y1 + uy * 5), (x1 - uy * 6, y1 + ux * 6), (x1 + uy * 6, y1 - ux * 6)],
+              color)
+
+
+def tap_ring(c, cx, cy, radius, color):
+    c.ellipse(cx, cy, radius, radius, color)
+    c.ellipse(cx, cy, radius - 2, radius - 2, MOUSE_TOP)
+
+
+def hand_on_mouse(c, rect, slot, marks):
+    l, t, r, b = rect
+    cx = (l + r) / 2.0
+    top = t + 8
+    # The mouse from above.
+    c.ellipse(cx, top + 46, 25, 44, MOUSE_BODY)
+    c.ellipse(cx, top + 38, 21, 34, MOUSE_TOP)
+    c.fill_rect(int(cx), top + 4, int(cx) + 1, top + 34, MOUSE_BODY)
+    fingers, mark = GESTURES[slot]
+    # The hand: palm over the back of the mouse, the thumb at the left, the
+    # pointing fingers on the touch surface.
+    c.ellipse(cx + 3, top + 80, 24, 18, HAND_EDGE)
+    c.ellipse(cx + 3, top + 80, 23, 17, HAND)
+    c.ellipse(cx - 22, top + 66, 6, 12, HAND_EDGE)
+    c.ellipse(cx - 22, top + 66, 5, 11, HAND)
+    tips = []
+    for i in range(fingers):
+        fx = int(cx) - 9 + i * 11
+        c.round_rect(fx - 1, top + 25, fx + 9, top + 74, 5, HAND_EDGE)
+        c.round_rect(fx, top + 26, fx + 8, top + 74, 4, HAND)
+        tips.append((fx + 4, top + 24))
+    # The other fingers curled under the palm's edge: knuckles only.
+    for i in range(fingers, 4):
+        fx = int(cx) - 9 + i * 9
+        c.round_rect(fx - 1, top + 63, fx + 8, top + 76, 4, HAND_EDGE)
+        c.round_rect(fx, top + 64, fx + 7, top + 76, 3, HAND)
+    if not marks:
+        return
+    tx = sum(p[0] for p in tips) / len(tips)
+    ty = tips[0][1]
+    if mark.startswith("tap") or mark.startswith("double"):
+        side = -9 if mark.endswith("left") else 9
+        tap_ring(c, cx + side, top + 16, 7, ORANGE)
+        if mark.startswith("double"):
+            tap_ring(c, cx + side, top + 16, 4, ORANGE)
+    elif mark in ("up", "down"):
+        for x, _ in tips:
+            y0, y1 = (ty + 2, ty - 16) if mark == "up" else (ty - 16, ty + 2)
+            arrow(c, x, y0, x, y1, ORANGE)
+    elif mark in ("left", "right"):
+        d = 1 if mark == "right" else -1
+        for i in range(fingers):
+            y = ty - 4 - i * 9
+            arrow(c, tx - 10 * d, y, tx + 10 * d, y, ORANGE)
+    else:
+        d = 1 if mark == "edge-right" else -1
+        edge = cx - 23 * d
+        c.fill_rect(int(edge) - 1, top + 6, int(edge) + 2, top + 40, ORANGE)
+        arrow(c, edge + 4 * d, top + 22, edge + 24 * d, top + 22, ORANGE)
+
+
+def gesture_strip(lay, page, look):
+    """look: plain, marks, framed or faded."""
+    w, h = lay["kPanelStripSize"]
+    c = Canvas(w, h, PANEL_GREY)
+    slots = range(0, 7) if page == 0 else range(7, 13)
+    pictures = lay["kPanelPictureButtons"]
+    for slot in slots:
+        l, t, r, b = pictures[slot]
+        c.round_rect(l + 2, t + 1, r - 2, b - 1, 5, mix(PANEL_GREY, WHITE, 0.55))
+        hand_on_mouse(c, pictures[slot], slot, look in ("marks", "framed"))
+        if look == "framed":
+            c.round_rect(l + 1, t, r - 1, t + 2, 1, ORANGE)
+            c.fill_rect(l + 1, b - 2, r - 1, b, ORANGE)
+            c.fill_rect(l + 1, t, l + 3, b, ORANGE)
+            c.fill_rect(r - 3, t, r - 1, b, ORANGE)
+    if look == "faded":
+        for slot in slots:
+            l, t, r, b = pictures[slot]
+            for y in range(t, b):
+                for x in range(l, r):
+                    c.put(x, y, mix(c.get(x, y), PANEL_GREY, 0.6))
+    return c
+
+
+def panel_background(lay):
+    w, h = lay["kMainPanel"][2] - lay["kMainPanel"][0], lay["kPanelStripSize"][1]
+    c = Canvas(w, h, PANEL_GREY)
+    c.fill_rect(0, 34, w, 35, GROOVE)
+    return c
+
 
 def mouse_picture(lay):
     w, h = lay["kMousePictureSize"]
@@ -315,6 +422,11 @@ def main(argv):
         write_bmp(editor_face(lay, "kMacro", look, macro_buttons, ["kMacroNameList", "kMacroEventList"]),
                   os.path.join(out, "bitmap%d.bmp" % rid))
     write_bmp(mouse_picture(lay), os.path.join(out, "bitmap151.bmp"))
+    for rid, page, look in ((136, 0, "plain"), (137, 0, "marks"), (133, 0, "framed"),
+                            (139, 0, "faded"), (135, 1, "plain"), (138, 1, "marks"),
+                            (134, 1, "framed"), (132, 1, "faded")):
+        write_bmp(gesture_strip(lay, page, look), os.path.join(out, "bitmap%d.bmp" % rid))
+    write_bmp(panel_background(lay), os.path.join(out, "bitmap150.bmp"))
 
     write_ico([icon(s, app_icon_art) for s in (16, 32, 48)], os.path.join(out, "icon128.ico"))
     for rid, draw in ((143, config_art(SLATE)), (145, config_art(ORANGE)), (146, ring(SLATE)),
