@@ -36,8 +36,8 @@ inline TextLookup SampleTexts() {
     };
 }
 
-// Runs `steps` one per timer tick (from whatever loop is dispatching:
-// a modal dialog's or a menu's), until one returns false or all are done.
+// Runs `steps` one per timer tick, from whatever loop is dispatching (a
+// modal dialog's or a menu's).
 class TimerScript {
   public:
     using Step = std::function<bool()>;
@@ -55,22 +55,23 @@ class TimerScript {
     bool Finished() const { return m_next >= m_steps.size(); }
 
   private:
+    // A step counts as taken when it starts, so a step that runs a modal
+    // loop lets the following steps run inside that loop; a step that
+    // returns false is tried again on the next tick.
     static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
         TimerScript* self = s_current;
-        if (!self || self->m_busy || self->Finished()) {
+        if (!self || self->Finished()) {
             return;
         }
-        self->m_busy = true;
-        if (self->m_steps[self->m_next]()) {
-            ++self->m_next;
+        const std::size_t step = self->m_next++;
+        if (!self->m_steps[step]()) {
+            self->m_next = step;
         }
-        self->m_busy = false;
     }
 
     static inline TimerScript* s_current = nullptr;
     std::vector<Step> m_steps;
     std::size_t m_next = 0;
-    bool m_busy = false;
     UINT_PTR m_timer = 0;
 };
 
