@@ -312,19 +312,32 @@ def panel_background(lay):
 
 
 def mouse_picture(lay):
+    """The mouse from above with the right hand resting on it."""
     w, h = lay["kMousePictureSize"]
     c = Canvas(w, h)
     c.gradient_rect(0, 0, w, h, mix(BODY_TOP, WHITE, 0.5), BODY_BOTTOM)
-    # Shadow, body, touch surface, wheel-free top with the orange gesture marks.
-    c.ellipse(w / 2 + 4, h / 2 + 6, 62, 84, mix(BODY_BOTTOM, BODY_EDGE, 0.35))
-    c.ellipse(w / 2, h / 2, 62, 84, rgb(0x2F333A))
-    c.ellipse(w / 2, h / 2 - 4, 56, 77, rgb(0x464C55))
-    c.ellipse(w / 2, h / 2 - 30, 44, 44, rgb(0x59616B))
-    c.fill_rect(int(w / 2) - 1, h // 2 - 80, int(w / 2) + 1, h // 2 - 12, rgb(0x2F333A))
-    for dy in (-50, -36, -22):
-        c.line(w / 2 - 24, h / 2 + dy, w / 2 - 10, h / 2 + dy, 3.0, ORANGE)
-        c.line(w / 2 + 10, h / 2 + dy, w / 2 + 24, h / 2 + dy, 3.0, ORANGE)
-    c.round_rect(int(w / 2) - 14, h // 2 + 40, int(w / 2) + 14, h // 2 + 46, 3, ORANGE)
+    cx, cy = w / 2.0, h / 2.0 - 4
+    c.ellipse(cx + 4, cy + 6, 56, 80, mix(BODY_BOTTOM, BODY_EDGE, 0.35))
+    c.ellipse(cx, cy, 56, 80, MOUSE_BODY)
+    c.ellipse(cx, cy - 10, 48, 66, MOUSE_TOP)
+    c.fill_rect(int(cx) - 1, int(cy) - 76, int(cx) + 1, int(cy) - 24, MOUSE_BODY)
+    # Touch marks on the surface.
+    for dy in (-58, -46):
+        c.line(cx - 30, cy + dy, cx - 16, cy + dy, 3.0, ORANGE)
+        c.line(cx + 16, cy + dy, cx + 30, cy + dy, 3.0, ORANGE)
+    # The hand: palm over the back, thumb at the left side, two fingers on
+    # the surface and two curled.
+    c.ellipse(cx + 8, cy + 84, 44, 30, HAND_EDGE)
+    c.ellipse(cx + 8, cy + 84, 42, 28, HAND)
+    c.ellipse(cx - 44, cy + 44, 8, 20, HAND_EDGE)
+    c.ellipse(cx - 44, cy + 44, 7, 19, HAND)
+    for length, x in ((60, -20), (64, -5), (30, 10), (24, 24)):
+        fx = int(cx) + x
+        top = int(cy) + 64 - length
+        c.round_rect(fx - 1, top - 1, fx + 14, int(cy) + 70, 7, HAND_EDGE)
+        c.round_rect(fx, top, fx + 13, int(cy) + 70, 6, HAND)
+        c.round_rect(fx + 3, top + 2, fx + 10, top + 10, 3, mix(HAND, WHITE, 0.45))
+    c.ellipse(cx + 8, cy + 88, 40, 26, HAND)
     return c
 
 

@@ -57,8 +57,11 @@ class ButtonLooks : public ::testing::Test {
         rect = RECT{r.left, r.top, r.right, r.bottom};
         ASSERT_TRUE(button.Create(rect, &host));
         button.SetStateImages(normal, hover, pressed, normal, rect);
+        ::SetCursorPos(1, 1);
         ::SetForegroundWindow(host.GetSafeHwnd());
         ::SetActiveWindow(host.GetSafeHwnd());
+        test::Settle();
+        ASSERT_EQ(host.GetSafeHwnd(), ::GetActiveWindow());
     }
 
     void TearDown() override {

@@ -17,14 +17,28 @@ CInfoDlg* OpenInfoDialog() {
 // Runs ShowInfoDialog while `act` is applied to the open dialog.
 INT_PTR RunWith(const std::function<void(CInfoDlg&)>& act) {
     ::SetCursorPos(1, 1);  // away from the buttons, so none hovers by chance
-    TimerScript script({[&] {
-        CInfoDlg* dialog = OpenInfoDialog();
-        if (!dialog) {
-            return false;  // not open yet: try again on the next tick
-        }
-        act(*dialog);
-        return true;
-    }});
+    int ticks = 0;
+    TimerScript script({
+        [&] {
+            CInfoDlg* dialog = OpenInfoDialog();
+            if (!dialog || !dialog->IsWindowVisible()) {
+                return false;  // not open yet: try again on the next tick
+            }
+            test::Settle();
+            act(*dialog);
+            return true;
+        },
+        [&] {
+            // Still open long after the action: give up instead of hanging.
+            if (++ticks < 100) {
+                return false;
+            }
+            if (CInfoDlg* dialog = OpenInfoDialog()) {
+                dialog->EndDialog(-2);
+            }
+            return true;
+        },
+    });
     return ShowInfoDialog(u"Reset every gesture to its factory function?", test::SampleTexts());
 }
 

@@ -117,14 +117,20 @@ TEST(MainSkin, ButtonsAtTheLayoutShowTheirPartsOfTheSkins) {
     ::SetForegroundWindow(window.GetSafeHwnd());
     ::SetActiveWindow(window.GetSafeHwnd());
     ::SetCursorPos(1, 1);
+    test::Settle();
+    ASSERT_EQ(window.GetSafeHwnd(), ::GetActiveWindow());
 
-    CGDIBitmapBtn& slot3 = *window.slots[3];
-    slot3.SendMessageW(WM_MOUSEMOVE, 0, MAKELPARAM(2, 2));
     window.slots[7]->SetLatched(1);
     window.buttons[2]->SetState(TRUE);  // Apply held down
+    test::Settle();
+    // The pointer rests on slot 3.
+    CGDIBitmapBtn& slot3 = *window.slots[3];
+    const RECT slotFrame = slot3.GetWindowRect();
+    ::SetCursorPos((slotFrame.left + slotFrame.right) / 2, (slotFrame.top + slotFrame.bottom) / 2);
+    slot3.SendMessageW(WM_MOUSEMOVE, 0, MAKELPARAM(2, 2));
+    EXPECT_TRUE(slot3.IsHovering());
     ::RedrawWindow(window.GetSafeHwnd(), nullptr, nullptr,
                    RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-    test::Settle();
     const RgbImage shot = CaptureWindow(window.GetSafeHwnd());
     ::ReleaseCapture();
     test::SaveShot(shot, "main-window.png");
