@@ -1,7 +1,7 @@
 # The program's pictures, drawn at build time from ui/art/generate.py and the
 # rectangles of ui/SkinLayout.h, into <build>/art. In the Windows build they
-# are compiled with the dialog templates and the manifest into the resource
-# object that every Windows executable links.
+# are compiled with the dialog templates into the resource object that every
+# Windows executable links; the manifest is a separate object for the program.
 find_package(Python3 REQUIRED COMPONENTS Interpreter)
 
 set(Q5_ARTWORK_DIR ${CMAKE_BINARY_DIR}/art CACHE INTERNAL "Generated artwork")
@@ -36,11 +36,18 @@ if(WIN32)
     add_library(q5_resources OBJECT ${q5_art_source}/Q5Resources.rc)
     add_dependencies(q5_resources q5_artwork)
     set_source_files_properties(${q5_art_source}/Q5Resources.rc PROPERTIES
-        OBJECT_DEPENDS "${q5_art_outputs};${q5_art_source}/Q5.manifest;${q5_art_source}/../ResourceIds.h")
+        OBJECT_DEPENDS "${q5_art_outputs};${q5_art_source}/../ResourceIds.h")
     target_include_directories(q5_resources PRIVATE ${Q5_ARTWORK_DIR} ${q5_art_source}
                                                     ${CMAKE_CURRENT_SOURCE_DIR})
     # Resources are found by id, never by symbol: hand the object itself to
     # every executable that links the Windows library.
     target_sources(q5_win INTERFACE $<TARGET_OBJECTS:q5_resources>)
     add_dependencies(q5_win q5_resources)
+
+    # The program executable links this too: administrator rights and
+    # common controls version 6.
+    add_library(q5_manifest OBJECT ${q5_art_source}/Q5Manifest.rc)
+    set_source_files_properties(${q5_art_source}/Q5Manifest.rc PROPERTIES
+        OBJECT_DEPENDS ${q5_art_source}/Q5.manifest)
+    target_include_directories(q5_manifest PRIVATE ${q5_art_source})
 endif()
