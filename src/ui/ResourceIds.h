@@ -1,0 +1,44 @@
+/*
+ * Resource ids of the program's dialog templates, bitmaps and icons. Plain
+ * macros, because the resource compiler reads this file as well.
+ */
+#ifndef Q5_UI_RESOURCE_IDS_H
+#define Q5_UI_RESOURCE_IDS_H
+
+#define Q5_IDD_MAIN 102
+#define Q5_IDD_PANEL 140
+#define Q5_IDD_INFO 164
+
+#define Q5_IDI_APP 128
+#define Q5_IDI_MENU_EXIT_HOT 142
+#define Q5_IDI_MENU_CONFIG 143
+#define Q5_IDI_MENU_SPARE 144
+#define Q5_IDI_MENU_CONFIG_HOT 145
+#define Q5_IDI_MENU_EXIT 146
+
+#define Q5_IDB_MAIN_NORMAL 127
+#define Q5_IDB_MAIN_HIGHLIGHT 129
+#define Q5_IDB_MAIN_PRESSED 130
+#define Q5_IDB_MOUSE 151
+#define Q5_IDB_PAGE1_FADED 132
+#define Q5_IDB_PAGE0_FRAMED 133
+#define Q5_IDB_PAGE1_FRAMED 134
+#define Q5_IDB_PAGE1_PLAIN 135
+#define Q5_IDB_PAGE0_PLAIN 136
+#define Q5_IDB_PAGE0_MARKS 137
+#define Q5_IDB_PAGE1_MARKS 138
+#define Q5_IDB_PAGE0_FADED 139
+#define Q5_IDB_PANEL_BACKGROUND 150
+#define Q5_IDB_MACRO_HOVER 155
+#define Q5_IDB_MACRO_PRESSED 156
+#define Q5_IDB_MACRO_NORMAL 157
+#define Q5_IDB_COMBO_HOVER 158
+#define Q5_IDB_COMBO_PRESSED 159
+#define Q5_IDB_COMBO_NORMAL 160
+#define Q5_IDB_INFO_HOVER 161
+#define Q5_IDB_INFO_PRESSED 162
+#define Q5_IDB_INFO_NORMAL 163
+
+#define Q5_IDC_MOUSE_PICTURE 1001
+
+#endif

@@ -1,0 +1,16 @@
+/*
+ * Copies what a window shows into a picture, for the screenshot harness
+ * and the pixel probes of the Windows tests.
+ */
+#pragma once
+
+#include <windows.h>
+
+#include "ui/PngWriter.h"
+
+namespace q5::win {
+
+// The whole window, frame included, as it is painted now.
+RgbImage CaptureWindow(HWND hwnd);
+
+}  // namespace q5::win

@@ -1,0 +1,113 @@
+/*
+ * Helpers of the Windows user-interface tests: a small language table, a
+ * script of steps run from a timer while a modal loop or a menu runs, the
+ * screenshots written into the build tree, and pixel reading from the
+ * program's own bitmaps.
+ */
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "ui/PngWriter.h"
+#include "ui/TextLookup.h"
+#include "ui/win/CWnd.h"
+#include "ui/win/WindowCapture.h"
+
+namespace q5::win::test {
+
+inline TextLookup SampleTexts() {
+    static const std::map<std::string, std::u16string, std::less<>> texts = {
+        {"tc_ok", u"OK"},
+        {"tc_cancel", u"Cancel"},
+        {"tc_retitle", u"Korvo Q5"},
+        {"tc_reinfo", u"Reset every gesture to its factory function?"},
+        {"tc_config", u"Settings"},
+        {"tc_exit", u"Exit"},
+        {"tc_mouse_title", u"Korvo Q5 Mouse Driver"},
+    };
+    return [](std::string_view key) {
+        const auto found = texts.find(key);
+        return found == texts.end() ? std::u16string() : found->second;
+    };
+}
+
+// Runs `steps` one per timer tick, from whatever loop is dispatching (a
+// modal dialog's or a menu's).
+class TimerScript {
+  public:
+    using Step = std::function<bool()>;
+
+    explicit TimerScript(std::vector<Step> steps, UINT period = 60) : m_steps(std::move(steps)) {
+        s_current = this;
+        m_timer = ::SetTimer(nullptr, 0, period, &TimerScript::Tick);
+    }
+    TimerScript(const TimerScript&) = delete;
+    TimerScript& operator=(const TimerScript&) = delete;
+    ~TimerScript() {
+        ::KillTimer(nullptr, m_timer);
+        s_current = nullptr;
+    }
+    bool Finished() const { return m_next >= m_steps.size(); }
+
+  private:
+    // A step counts as taken when it starts, so a step that runs a modal
+    // loop lets the following steps run inside that loop; a step that
+    // returns false is tried again on the next tick.
+    static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
+        TimerScript* self = s_current;
+        if (!self || self->Finished()) {
+            return;
+        }
+        const std::size_t step = self->m_next++;
+        if (!self->m_steps[step]()) {
+            self->m_next = step;
+        }
+    }
+
+    static inline TimerScript* s_current = nullptr;
+    std::vector<Step> m_steps;
+    std::size_t m_next = 0;
+    UINT_PTR m_timer = 0;
+};
+
+inline void SaveShot(const RgbImage& image, const std::string& name) {
+#ifdef Q5_SCREENSHOT_DIR
+    ::CreateDirectoryA(Q5_SCREENSHOT_DIR, nullptr);
+    PngWriter::WriteFile(image, std::string(Q5_SCREENSHOT_DIR) + "/" + name);
+#else
+    (void)image;
+    (void)name;
+#endif
+}
+
+// The colour (0xRRGGBB) of one pixel of a bitmap resource.
+inline std::uint32_t ResourcePixel(int bitmapId, int x, int y) {
+    auto* bitmap = static_cast<HBITMAP>(::LoadImageW(AppInstance(), MAKEINTRESOURCEW(bitmapId),
+                                                     IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+    HDC dc = ::CreateCompatibleDC(nullptr);
+    HGDIOBJ previous = ::SelectObject(dc, bitmap);
+    const COLORREF color = ::GetPixel(dc, x, y);
+    ::SelectObject(dc, previous);
+    ::DeleteDC(dc);
+    ::DeleteObject(bitmap);
+    return (color & 0xFF) << 16 | (color & 0xFF00) | (color >> 16 & 0xFF);
+}
+
+// Pumps the queue until it is empty, so windows have painted.
+inline void Settle() {
+    MSG msg;
+    for (int round = 0; round < 5; ++round) {
+        while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            ::TranslateMessage(&msg);
+            ::DispatchMessageW(&msg);
+        }
+        ::Sleep(20);
+    }
+}
+
+}  // namespace q5::win::test
