@@ -94,7 +94,7 @@ BENCHMARK(BM_FullLanguageLoad)->Unit(benchmark::kMicrosecond);
 
 // The console report, then how the others compare with our Parse.
 class RatioReporter : public benchmark::ConsoleReporter {
-  public:
+public:
     void ReportRuns(const std::vector<Run>& runs) override {
         ConsoleReporter::ReportRuns(runs);
         for (const Run& run : runs) {
@@ -123,7 +123,7 @@ class RatioReporter : public benchmark::ConsoleReporter {
                     seconds_["BM_FullLanguageLoad"] * 1e6);
     }
 
-  private:
+private:
     std::map<std::string, double> seconds_;
 };
 

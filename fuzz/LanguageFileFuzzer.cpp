@@ -17,7 +17,7 @@ namespace {
 // The build's real text services, except that the one file there is to open
 // is the fuzzer's input, served from memory.
 class InputTextFiles final : public q5::TextFiles {
-  public:
+public:
     InputTextFiles(const std::uint8_t* data, std::size_t size)
         : native_(q5::MakeNativeTextFiles()), data_(data, data + size) {}
 
@@ -41,7 +41,7 @@ class InputTextFiles final : public q5::TextFiles {
 
     static constexpr std::u16string_view kInputPath = u"input/language.xml";
 
-  private:
+private:
     std::unique_ptr<q5::TextFiles> native_;
     std::string data_;
 };

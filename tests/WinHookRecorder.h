@@ -28,7 +28,7 @@ struct HookedMouse {
 };
 
 class WinHookRecorder {
-  public:
+public:
     WinHookRecorder() {
         instance_ = this;
         thread_ = std::thread([this] { Loop(); });
@@ -76,7 +76,7 @@ class WinHookRecorder {
         mice_.clear();
     }
 
-  private:
+private:
     void Loop() {
         threadId_ = GetCurrentThreadId();
         MSG msg;

@@ -29,13 +29,13 @@ struct ActionCollaborators {
 };
 
 class ActionExecutor final : public ActionPerformer {
-  public:
+public:
     ActionExecutor(Platform platform, ActionCollaborators collaborators)
         : platform_(platform), with_(collaborators) {}
 
     void ExecuteAction(const ActionRecord& record) override;
 
-  private:
+private:
     bool PerformInput(ActionCode code);
     bool PerformKeyChord(ActionCode code);
     bool PerformWindows8(ActionCode code);

@@ -8,7 +8,7 @@
 namespace q5 {
 
 class CombinationPlayer {
-  public:
+public:
     virtual ~CombinationPlayer() = default;
     virtual void PlayCombination(const Combination& combination) = 0;
 };

@@ -21,7 +21,7 @@ inline constexpr std::uint32_t kKeyEventPauseMs = 50;
 std::uint8_t FoldSidedModifier(std::uint8_t code);
 
 class KeyCodePlayer final : public CombinationPlayer {
-  public:
+public:
     explicit KeyCodePlayer(Platform platform) : input_(platform.input), clock_(platform.clock) {}
 
     // Presses or releases one key code: a virtual key (the sided modifier
@@ -32,7 +32,7 @@ class KeyCodePlayer final : public CombinationPlayer {
     // then the second key, and lets the modifiers go in the same order.
     void PlayCombination(const Combination& combination) override;
 
-  private:
+private:
     void SendKey(std::uint8_t vk, bool release);
 
     Input& input_;

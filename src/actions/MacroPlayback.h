@@ -20,7 +20,7 @@
 namespace q5 {
 
 class MacroPlayback final : public MacroPlayer {
-  public:
+public:
     // `avoidTitle` is read at every step, so it may change after construction.
     MacroPlayback(Platform platform, KeyCodePlayer& keys, const MacroTable& table,
                   const std::u16string& avoidTitle)
@@ -28,7 +28,7 @@ class MacroPlayback final : public MacroPlayer {
 
     void PlayMacro(std::uint8_t macroNumber) override;
 
-  private:
+private:
     bool ForegroundAllowsPlayback();
     bool PlayOnce(const tagMACROINFO& macro);
     void NoteHeld(std::uint8_t code, bool released);

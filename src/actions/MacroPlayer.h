@@ -8,7 +8,7 @@
 namespace q5 {
 
 class MacroPlayer {
-  public:
+public:
     virtual ~MacroPlayer() = default;
     virtual void PlayMacro(std::uint8_t macroNumber) = 0;
 };

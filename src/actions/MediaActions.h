@@ -6,7 +6,7 @@
 namespace q5 {
 
 class MediaActions {
-  public:
+public:
     virtual ~MediaActions() = default;
 
     virtual void MediaPlayPause() = 0;

@@ -6,7 +6,7 @@
 namespace q5 {
 
 class ScrollActions {
-  public:
+public:
     virtual ~ScrollActions() = default;
 
     // A positive count scrolls left by `count` lines, a negative one right.

@@ -12,7 +12,7 @@
 namespace q5 {
 
 class SocialActions {
-  public:
+public:
     virtual ~SocialActions() = default;
 
     // Opens the page of a page code (128, 133, 137, 154, 155, 156, 157).

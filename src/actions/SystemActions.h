@@ -9,7 +9,7 @@
 namespace q5 {
 
 class SystemActions {
-  public:
+public:
     virtual ~SystemActions() = default;
 
     virtual void LockWorkstationAction() = 0;

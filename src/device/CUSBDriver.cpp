@@ -42,9 +42,9 @@ bool CUSBDriver::StartDriverThread(WindowHandle window) {
         return false;
     }
     platform_.windowCreation.RegisterClassW(kDriverWindowClass);
-    hiddenWindow_ = platform_.windowCreation.CreateWindowExW(0, kDriverWindowClass, kDriverWindowName,
-                                                      kWsPopup, kHiddenWindowPosition,
-                                                      kHiddenWindowSize, kHiddenWindowSize);
+    hiddenWindow_ = platform_.windowCreation.CreateWindowExW(
+        0, kDriverWindowClass, kDriverWindowName, kWsPopup, kHiddenWindowPosition,
+        kHiddenWindowSize, kHiddenWindowSize);
     return true;
 }
 

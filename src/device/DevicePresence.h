@@ -31,7 +31,7 @@ inline constexpr std::uint32_t kButtonMaskBase = 0x180;
 bool IsReceiverArrival(std::uintptr_t eventType, std::span<const std::uint8_t> broadcast);
 
 class DevicePresence final : public ConfigurationPusher {
-  public:
+public:
     // `working` is the working copy of the assignment, read at every push.
     DevicePresence(const Platform& platform, CUSBDriver& driver, WindowHandle dialog,
                    const ButtonSetting& working)
@@ -56,7 +56,7 @@ class DevicePresence final : public ConfigurationPusher {
     // Whether the retry timer runs.
     bool retrying() const { return retrying_; }
 
-  private:
+private:
     void StopRetrying();
 
     Platform platform_;

@@ -14,7 +14,7 @@
 namespace q5 {
 
 class MacroList {
-  public:
+public:
     // Empties the list, then appends the table's macros in use in order.
     void LoadMacroList(const MacroTable& table);
 
@@ -35,7 +35,7 @@ class MacroList {
     bool empty() const { return macros_.empty(); }
     bool full() const { return macros_.size() >= MacroTable::kMaxMacros; }
 
-  private:
+private:
     std::vector<tagMACROINFO> macros_;
 };
 

@@ -15,7 +15,7 @@
 namespace q5 {
 
 class ElementTable {
-  public:
+public:
     static constexpr std::uint32_t kSegmentBits = 16;
     static constexpr std::uint32_t kSegmentSize = 1u << kSegmentBits;
 
@@ -46,7 +46,7 @@ class ElementTable {
     std::size_t segmentCount() const { return segments_.size(); }
     std::int32_t segmentCapacity(std::size_t segment) const { return segments_[segment].capacity; }
 
-  private:
+private:
     struct Segment {
         std::unique_ptr<ElementRecord[]> records;
         std::int32_t capacity = 0;

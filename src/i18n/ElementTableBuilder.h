@@ -19,7 +19,7 @@
 namespace q5 {
 
 class ElementTableBuilder {
-  public:
+public:
     // `table` must hold record 0 only; `problem` receives the first
     // problem's text while it is empty.
     ElementTableBuilder(std::u16string_view text, ElementTable& table, std::u16string& problem,
@@ -27,7 +27,7 @@ class ElementTableBuilder {
 
     void Build();
 
-  private:
+private:
     struct OpenElement {
         std::int32_t index;
         std::u16string_view name;

@@ -17,7 +17,7 @@
 namespace q5 {
 
 class LanguageTable {
-  public:
+public:
     static constexpr std::u16string_view kFileName = u"language.xml";
     static constexpr std::u16string_view kSection = u"config";
 
@@ -38,7 +38,7 @@ class LanguageTable {
 
     const XmlReader& Reader() const { return reader_; }
 
-  private:
+private:
     XmlReader reader_;
     std::array<std::u16string, kLanguageSlotCount> slots_;
 };

@@ -16,7 +16,7 @@
 namespace q5 {
 
 class XmlFileLoader {
-  public:
+public:
     static constexpr std::uint32_t kUtf16LeMark = 0x01;
     static constexpr std::uint32_t kUtf8Mark = 0x04;
     static constexpr std::uint32_t kUtf16BeMark = 0x80;
@@ -36,7 +36,7 @@ class XmlFileLoader {
     bool Load(std::u16string_view path, std::u16string& text, std::uint32_t& flags,
               std::u16string& resultText);
 
-  private:
+private:
     struct Opening {
         std::FILE* file = nullptr;
         std::uint64_t byteLength = 0;

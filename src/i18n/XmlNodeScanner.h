@@ -15,7 +15,7 @@
 namespace q5 {
 
 class XmlNodeScanner {
-  public:
+public:
     explicit XmlNodeScanner(std::u16string_view text) : text_(text) {}
 
     // Reads the node at `offset` into `node` and returns the offset just
@@ -24,7 +24,7 @@ class XmlNodeScanner {
 
     std::u16string_view text() const { return text_; }
 
-  private:
+private:
     std::size_t ScanText(std::size_t offset, XmlNode& node) const;
     std::size_t ScanMarkup(std::size_t offset, XmlNode& node) const;
     std::size_t ScanBang(std::size_t offset, XmlNode& node) const;

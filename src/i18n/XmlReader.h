@@ -18,7 +18,7 @@
 namespace q5 {
 
 class XmlReader {
-  public:
+public:
     // Flags.
     static constexpr std::uint32_t kUtf16LeMark = 0x01;
     static constexpr std::uint32_t kUtf8Mark = 0x04;
@@ -78,7 +78,7 @@ class XmlReader {
     std::int32_t NodeOffset() const { return nodeOffset_; }
     std::int32_t NodeLength() const { return nodeLength_; }
 
-  private:
+private:
     // The first element from `index` on along the sibling chain whose name
     // matches, or 0.
     std::int32_t FindSibling(std::int32_t index, std::u16string_view name) const;

@@ -9,7 +9,7 @@
 namespace q5 {
 
 class ActionPerformer {
-  public:
+public:
     virtual ~ActionPerformer() = default;
     virtual void ExecuteAction(const ActionRecord& record) = 0;
 };

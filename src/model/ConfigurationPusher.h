@@ -7,7 +7,7 @@
 namespace q5 {
 
 class ConfigurationPusher {
-  public:
+public:
     virtual ~ConfigurationPusher() = default;
     // Sends the configuration of the working copy of the assignment; false
     // when no device is open or the driver refuses it.

@@ -31,7 +31,7 @@ inline constexpr std::uint32_t kZoomWindowMs = 10;
 std::optional<GestureId> GestureOfEvent(std::uint32_t eventCode);
 
 class GestureDispatcher {
-  public:
+public:
     GestureDispatcher(Clock& clock, const ButtonSetting& active, ActionPerformer& performer)
         : clock_(clock), active_(active), performer_(performer) {}
 
@@ -40,7 +40,7 @@ class GestureDispatcher {
 
     std::uint32_t timeMark() const { return timeMark_; }
 
-  private:
+private:
     bool WithinZoomWindow();
 
     Clock& clock_;

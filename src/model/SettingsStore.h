@@ -36,7 +36,7 @@ inline constexpr std::u16string_view kApplyWarningText = u"       Error code: 0x
 inline constexpr std::u16string_view kWarningCaption = u"Warning";
 
 class SettingsStore {
-  public:
+public:
     // The display text of a function, by its code.
     using LabelOfCode = std::function<std::u16string(ActionCode)>;
 
@@ -61,7 +61,7 @@ class SettingsStore {
     // save on OK); true when it was written.
     bool SaveMacroTable();
 
-  private:
+private:
     struct Images {
         ButtonSetting working;
         ButtonSetting active;

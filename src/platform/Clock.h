@@ -8,7 +8,7 @@
 namespace q5 {
 
 class Clock {
-  public:
+public:
     virtual ~Clock() = default;
 
     // Milliseconds since an arbitrary start; wraps around after 2^32.

@@ -14,7 +14,7 @@ inline constexpr std::uint32_t kMbOk = 0x00000000;
 inline constexpr int kIdOk = 1;
 
 class Dialogs {
-  public:
+public:
     virtual ~Dialogs() = default;
 
     virtual int MessageBoxW(WindowHandle owner, std::u16string_view text,

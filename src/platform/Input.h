@@ -39,7 +39,7 @@ inline constexpr std::uint32_t kMapVkToChar = 2;
 using KeyState = std::array<std::uint8_t, 256>;
 
 class Input {
-  public:
+public:
     virtual ~Input() = default;
 
     virtual void KeybdEvent(std::uint8_t vk, std::uint8_t scan, std::uint32_t flags,

@@ -50,4 +50,31 @@ struct Platform {
     DocumentScript& documents;
 };
 
+// The aggregate of an object whose members are the interfaces under the
+// names above, with the device I/O given apart (it may be routed elsewhere).
+template <typename Os>
+Platform PlatformOf(Os& os, DeviceIo& deviceIo) {
+    return Platform{
+        .input = os.input,
+        .clock = os.clock,
+        .system = os.system,
+        .registry = os.registry,
+        .dialogs = os.dialogs,
+        .deviceIo = deviceIo,
+        .threads = os.threads,
+        .posting = os.posting,
+        .timers = os.timers,
+        .notifications = os.notifications,
+        .windowCreation = os.windowCreation,
+        .windows = os.windows,
+        .messages = os.messages,
+        .processes = os.processes,
+        .shell = os.shell,
+        .workstation = os.workstation,
+        .debug = os.debug,
+        .modules = os.modules,
+        .documents = os.documents,
+    };
+}
+
 }  // namespace q5

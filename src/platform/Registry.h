@@ -34,7 +34,7 @@ inline constexpr std::uint32_t kKeyRead = 0x20019;
 inline constexpr std::uint32_t kRegBinary = 3;
 
 class Registry {
-  public:
+public:
     virtual ~Registry() = default;
 
     virtual long RegOpenKeyExW(RegistryKey root, std::u16string_view subKey, std::uint32_t access,

@@ -20,7 +20,7 @@ inline constexpr std::uint32_t kPlatformWin32Windows = 1;
 inline constexpr std::uint32_t kPlatformWin32Nt = 2;
 
 class SystemInfo {
-  public:
+public:
     virtual ~SystemInfo() = default;
 
     // Fills `info` as GetVersionExW reports the release to this program.

@@ -21,7 +21,7 @@ inline constexpr std::uint32_t kCodePageUtf16Be = 1201;
 inline constexpr std::uint32_t kCodePageUtf8 = 65001;
 
 class TextFiles {
-  public:
+public:
     virtual ~TextFiles() = default;
 
     // _wfopen: the file at `path` opened with the C library's `mode`

@@ -14,7 +14,7 @@
 namespace q5 {
 
 class WindowCreation {
-  public:
+public:
     virtual ~WindowCreation() = default;
 
     // Registers a class with no class style, cursor, brush or icon whose

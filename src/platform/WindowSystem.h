@@ -35,7 +35,7 @@ inline constexpr std::size_t kClassNameCapacity = 260;
 inline constexpr std::size_t kWindowTextCapacity = 260;
 
 class WindowSystem {
-  public:
+public:
     virtual ~WindowSystem() = default;
 
     virtual bool GetCursorPos(Point& point) = 0;

@@ -27,7 +27,7 @@ struct RgbImage {
 };
 
 class PngWriter {
-  public:
+public:
     static std::vector<std::uint8_t> Encode(const RgbImage& image);
     // False when the file cannot be written.
     static bool WriteFile(const RgbImage& image, const std::string& path);

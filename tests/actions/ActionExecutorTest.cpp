@@ -16,7 +16,7 @@ using ::testing::Return;
 using ::testing::StrictMock;
 
 class ActionExecutorTest : public ::testing::Test {
-  protected:
+protected:
     void Run(ActionCode code, unsigned release = 7) { Run(ActionRecord::WithCode(code), release); }
     void Run(const ActionRecord& record, unsigned release = 7) {
         desktop.system.SetVersion(sim::SimSystemInfo::VersionOfRelease(release));

@@ -8,14 +8,14 @@
 namespace q5::test {
 
 class MockScroll : public ScrollActions {
-  public:
+public:
     MOCK_METHOD(void, ScrollHorizontally, (int count), (override));
     MOCK_METHOD(void, ZoomIn, (), (override));
     MOCK_METHOD(void, ZoomOut, (), (override));
 };
 
 class MockMedia : public MediaActions {
-  public:
+public:
     MOCK_METHOD(void, MediaPlayPause, (), (override));
     MOCK_METHOD(void, MediaStop, (), (override));
     MOCK_METHOD(void, MediaPrevious, (), (override));
@@ -23,7 +23,7 @@ class MockMedia : public MediaActions {
 };
 
 class MockSystem : public SystemActions {
-  public:
+public:
     MOCK_METHOD(void, LockWorkstationAction, (), (override));
     MOCK_METHOD(bool, HasRememberedWindow, (), (const, override));
     MOCK_METHOD(void, MinimiseForegroundWindow, (), (override));
@@ -32,18 +32,18 @@ class MockSystem : public SystemActions {
 };
 
 class MockSocial : public SocialActions {
-  public:
+public:
     MOCK_METHOD(void, OpenSocialPage, (ActionCode code), (override));
     MOCK_METHOD(void, CallSocialEntry, (std::string_view name), (override));
 };
 
 class MockCombination : public CombinationPlayer {
-  public:
+public:
     MOCK_METHOD(void, PlayCombination, (const Combination& combination), (override));
 };
 
 class MockMacro : public MacroPlayer {
-  public:
+public:
     MOCK_METHOD(void, PlayMacro, (std::uint8_t macroNumber), (override));
 };
 

@@ -12,7 +12,7 @@ using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 
 class KeyCodePlayerTest : public ::testing::Test {
-  protected:
+protected:
     std::vector<std::string> Play(std::uint8_t mask, std::uint8_t first, std::uint8_t second) {
         player.PlayCombination({mask, first, second});
         return desktop.journal.Lines();

@@ -22,7 +22,7 @@ MacroStep Step(std::uint8_t vk, bool up, std::int32_t delay = 0) {
 }
 
 class MacroPlaybackTest : public ::testing::Test {
-  protected:
+protected:
     MacroPlaybackTest() {
         notepad = desktop.windows.AddWindow({}, u"Notepad", {0, 0, 100, 100}, kWsVisible,
                                             u"Untitled - Notepad");

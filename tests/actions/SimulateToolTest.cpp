@@ -25,7 +25,7 @@ struct ToolRun {
 };
 
 class SimulateToolTest : public ::testing::Test {
-  protected:
+protected:
     static ToolRun Run(const std::string& arguments) {
         ToolRun run;
         const std::string command = std::string(Q5TOOL_PATH) + " simulate " + arguments + " 2>&1";

@@ -18,7 +18,7 @@ std::u16string Label(ActionCode code) {
 }
 
 class ApplyWithReceiverTest : public ::testing::Test, public ChannelFixture {
-  protected:
+protected:
     ApplyWithReceiverTest() {
         store.ResetToFactory(Label);
         store.LoadSettings();

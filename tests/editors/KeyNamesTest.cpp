@@ -8,7 +8,7 @@ namespace q5 {
 namespace {
 
 class KeyNamesTest : public ::testing::Test {
-  protected:
+protected:
     std::u16string Text(std::uint8_t mask, std::uint8_t first, std::uint8_t second) {
         return CombinationText(desktop.input, mask, first, second);
     }

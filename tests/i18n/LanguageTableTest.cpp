@@ -26,7 +26,7 @@ std::string EnglishResultText() {
 }
 
 class LanguageTableTest : public ::testing::Test {
-  protected:
+protected:
     void Load(std::string_view bytes) { table.Load(folder.Write("language.xml", bytes)); }
     std::string Text(std::string_view slot) const { return U8(table.Text(slot)); }
 

@@ -27,7 +27,7 @@ inline std::u16string U16(std::string_view text) {
 
 // A reader whose document is `text`, already parsed.
 class ParsedDocument {
-  public:
+public:
     explicit ParsedDocument(std::string_view text) : ParsedDocument(U16(text)) {}
     explicit ParsedDocument(std::u16string text) {
         reader.SetDocumentText(std::move(text));
@@ -44,7 +44,7 @@ class ParsedDocument {
 
 // A folder of scratch files, removed with everything in it at the end.
 class ScratchFolder {
-  public:
+public:
     ScratchFolder() {
         const auto unique = std::to_string(reinterpret_cast<std::uintptr_t>(this)) + "_" +
                             std::to_string(counter_++);
@@ -67,7 +67,7 @@ class ScratchFolder {
     }
     std::u16string PathOf(const std::string& name) const { return (path_ / name).u16string(); }
 
-  private:
+private:
     static inline int counter_ = 0;
     std::filesystem::path path_;
 };

@@ -11,7 +11,7 @@ namespace q5::test {
 namespace {
 
 class XmlFileLoaderTest : public ::testing::Test {
-  protected:
+protected:
     // Loads `bytes` from a file; false when LoadFile failed.
     bool Load(std::string_view bytes) { return reader.LoadFile(folder.Write("f.xml", bytes)); }
     std::string Result() const { return U8(reader.ResultText()); }

@@ -15,7 +15,7 @@ using ::testing::IsEmpty;
 
 // Records the code of every record handed over, and the record itself.
 class RecordingPerformer final : public ActionPerformer {
-  public:
+public:
     void ExecuteAction(const ActionRecord& record) override {
         codes.push_back(record.codeByte());
         records.push_back(record);
@@ -25,7 +25,7 @@ class RecordingPerformer final : public ActionPerformer {
 };
 
 class GestureDispatcherTest : public ::testing::Test {
-  protected:
+protected:
     GestureDispatcherTest() { desktop.clock.SetTick(500000); }
 
     void After(std::uint32_t ms, std::uint32_t eventCode) {

@@ -13,7 +13,7 @@ using ::testing::IsEmpty;
 
 // Pushes what the working copy holds at the time of the push.
 class FakePusher final : public ConfigurationPusher {
-  public:
+public:
     explicit FakePusher(const ButtonSetting& working) : working_(working) {}
     bool PushConfiguration() override {
         pushed.push_back(working_);
@@ -22,7 +22,7 @@ class FakePusher final : public ConfigurationPusher {
     bool succeed = true;
     std::vector<ButtonSetting> pushed;
 
-  private:
+private:
     const ButtonSetting& working_;
 };
 
@@ -44,7 +44,7 @@ std::vector<std::uint8_t> Pattern(std::size_t length, std::uint8_t seed) {
 }
 
 class SettingsStoreTest : public ::testing::Test {
-  protected:
+protected:
     void Plant(std::u16string_view name, std::vector<std::uint8_t> data,
                std::uint32_t type = kRegBinary) {
         desktop.registry.SetValue(kSettingsKey, name, {type, std::move(data)});

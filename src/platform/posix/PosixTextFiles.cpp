@@ -125,7 +125,7 @@ constexpr char16_t kReplacement = 0xFFFD;
 
 // Collects converted units: counts them only, or writes them while they fit.
 class WideSink {
-  public:
+public:
     WideSink(char16_t* wide, int capacity) : wide_(wide), capacity_(capacity) {}
 
     void Put(char16_t unit) {
@@ -149,7 +149,7 @@ class WideSink {
     int count() const { return count_; }
     bool overflow() const { return overflow_; }
 
-  private:
+private:
     char16_t* wide_;
     int capacity_;
     int count_ = 0;

@@ -11,7 +11,7 @@
 namespace q5::posix {
 
 class PosixTextFiles final : public TextFiles {
-  public:
+public:
     std::FILE* Wfopen(std::u16string_view path, const char* mode) override;
     int MultiByteToWideChar(std::uint32_t codePage, std::uint32_t flags, const char* bytes,
                             int byteCount, char16_t* wide, int wideCount) override;

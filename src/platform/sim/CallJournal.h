@@ -126,7 +126,7 @@ using PlatformCall =
 std::string FormatCall(const PlatformCall& call);
 
 class CallJournal {
-  public:
+public:
     void Record(const PlatformCall& call);
     void Note(std::string text);
     void Clear() { calls_.clear(); }
@@ -137,7 +137,7 @@ class CallJournal {
     // Every call, notes included, formatted.
     std::vector<std::string> AllLines() const;
 
-  private:
+private:
     std::vector<PlatformCall> calls_;
 };
 

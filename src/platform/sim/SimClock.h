@@ -14,7 +14,7 @@
 namespace q5::sim {
 
 class SimClock final : public Clock {
-  public:
+public:
     explicit SimClock(CallJournal& journal, std::uint32_t startTick = 100000)
         : journal_(journal), tick_(startTick) {}
 
@@ -30,7 +30,7 @@ class SimClock final : public Clock {
     // A wait that spans the moment runs it before the wait returns.
     void After(std::uint64_t milliseconds, std::function<void()> action);
 
-  private:
+private:
     void Pass(std::uint32_t milliseconds);
 
     CallJournal& journal_;

@@ -10,7 +10,7 @@
 namespace q5::sim {
 
 class SimDialogs final : public Dialogs {
-  public:
+public:
     explicit SimDialogs(CallJournal& journal) : journal_(journal) {}
 
     int MessageBoxW(WindowHandle owner, std::u16string_view text, std::u16string_view caption,
@@ -18,7 +18,7 @@ class SimDialogs final : public Dialogs {
 
     void SetAnswer(int answer) { answer_ = answer; }
 
-  private:
+private:
     CallJournal& journal_;
     int answer_ = kIdOk;
 };

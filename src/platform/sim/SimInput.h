@@ -21,7 +21,7 @@ inline constexpr std::uint8_t kStateXButton1 = 0x05;
 inline constexpr std::uint8_t kStateXButton2 = 0x06;
 
 class SimInput final : public Input {
-  public:
+public:
     explicit SimInput(CallJournal& journal) : journal_(journal) {}
 
     void KeybdEvent(std::uint8_t vk, std::uint8_t scan, std::uint32_t flags,
@@ -40,7 +40,7 @@ class SimInput final : public Input {
     // Whether anything at all is held down.
     bool AnythingDown() const;
 
-  private:
+private:
     void SetButtons(std::uint32_t flags, std::int32_t data);
 
     CallJournal& journal_;

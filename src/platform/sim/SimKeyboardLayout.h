@@ -11,7 +11,7 @@
 namespace q5::sim {
 
 class SimKeyboardLayout {
-  public:
+public:
     // MapVirtualKeyW with MAPVK_VK_TO_VSC, MAPVK_VSC_TO_VK or MAPVK_VK_TO_CHAR;
     // 0 where the layout has no translation.
     static std::uint32_t Map(std::uint32_t code, std::uint32_t mapType);

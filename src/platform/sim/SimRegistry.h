@@ -25,7 +25,7 @@ struct RegistryValue {
 };
 
 class SimRegistry final : public Registry {
-  public:
+public:
     long RegOpenKeyExW(RegistryKey root, std::u16string_view subKey, std::uint32_t access,
                        RegistryKey& opened) override;
     long RegCreateKeyExW(RegistryKey root, std::u16string_view subKey, std::uint32_t access,
@@ -56,7 +56,7 @@ class SimRegistry final : public Registry {
     const std::vector<KeyAccess>& accessLog() const { return accessLog_; }
     std::size_t openKeyCount() const { return openKeys_.size(); }
 
-  private:
+private:
     using ValueMap = std::map<std::u16string, RegistryValue>;
 
     static std::u16string Normalise(std::u16string_view path);

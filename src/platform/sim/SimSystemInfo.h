@@ -8,7 +8,7 @@
 namespace q5::sim {
 
 class SimSystemInfo final : public SystemInfo {
-  public:
+public:
     bool GetVersionExW(OsVersionInfo& info) override;
 
     void SetVersion(const OsVersionInfo& version) { version_ = version; }
@@ -18,7 +18,7 @@ class SimSystemInfo final : public SystemInfo {
     // (0 to 7; 7 is Windows 8 and every later release, which report 6.2).
     static OsVersionInfo VersionOfRelease(unsigned release);
 
-  private:
+private:
     OsVersionInfo version_ = VersionOfRelease(7);
     bool failing_ = false;
 };

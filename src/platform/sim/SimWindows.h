@@ -36,7 +36,7 @@ struct SimWindow {
 };
 
 class SimWindows final : public WindowSystem {
-  public:
+public:
     static constexpr WindowHandle kDesktop{0x10010};
     static constexpr const char16_t* kDesktopClass = u"#32769";
 
@@ -76,7 +76,7 @@ class SimWindows final : public WindowSystem {
     bool GetWindowRect(WindowHandle window, Rect& rect) override;
     std::int32_t GetSystemMetrics(std::int32_t index) override;
 
-  private:
+private:
     const std::vector<WindowHandle>* Siblings(WindowHandle window) const;
     const std::vector<WindowHandle>& ChildrenOf(WindowHandle parent) const;
     WindowHandle TopmostContaining(const std::vector<WindowHandle>& windows, Point point) const;

@@ -8,7 +8,7 @@
 namespace q5::win {
 
 class WinClock final : public Clock {
-  public:
+public:
     std::uint32_t GetTickCount() override;
     void Sleep(std::uint32_t milliseconds) override;
 };

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "platform/win/WinHandles.h"
+
 #include <string>
 
 namespace q5::win {

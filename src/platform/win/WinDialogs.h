@@ -8,7 +8,7 @@
 namespace q5::win {
 
 class WinDialogs final : public Dialogs {
-  public:
+public:
     int MessageBoxW(WindowHandle owner, std::u16string_view text, std::u16string_view caption,
                     std::uint32_t type) override;
 };

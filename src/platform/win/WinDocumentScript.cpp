@@ -13,7 +13,7 @@ using ObjectFromLresultEntry = HRESULT(WINAPI*)(LRESULT, REFIID, WPARAM, void**)
 // Releases a COM interface when it goes out of scope.
 template <typename Interface>
 class Held {
-  public:
+public:
     Held() = default;
     Held(const Held&) = delete;
     Held& operator=(const Held&) = delete;
@@ -26,7 +26,7 @@ class Held {
     Interface* operator->() const { return pointer_; }
     explicit operator bool() const { return pointer_ != nullptr; }
 
-  private:
+private:
     Interface* pointer_ = nullptr;
 };
 

@@ -8,7 +8,7 @@
 namespace q5::win {
 
 class WinInput final : public Input {
-  public:
+public:
     void KeybdEvent(std::uint8_t vk, std::uint8_t scan, std::uint32_t flags,
                     std::uintptr_t extraInfo) override;
     void MouseEvent(std::uint32_t flags, std::int32_t dx, std::int32_t dy, std::int32_t data,

@@ -33,29 +33,7 @@ public:
     WinPlatform(const WinPlatform&) = delete;
     WinPlatform& operator=(const WinPlatform&) = delete;
 
-    Platform platform() {
-        return Platform{
-            .input = input,
-            .clock = clock,
-            .system = system,
-            .registry = registry,
-            .dialogs = dialogs,
-            .deviceIo = *deviceIo_,
-            .threads = threads,
-            .posting = posting,
-            .timers = timers,
-            .notifications = notifications,
-            .windowCreation = windowCreation,
-            .windows = windows,
-            .messages = messages,
-            .processes = processes,
-            .shell = shell,
-            .workstation = workstation,
-            .debug = debug,
-            .modules = modules,
-            .documents = documents,
-        };
-    }
+    Platform platform() { return PlatformOf(*this, *deviceIo_); }
 
     // Sends the device I/O of every later platform() to `replacement`.
     void RouteDeviceIo(DeviceIo& replacement) { deviceIo_ = &replacement; }

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "platform/win/WinHandles.h"
+
 #include <string>
 
 namespace q5::win {
@@ -15,17 +17,12 @@ RegistryKey FromHkey(HKEY key) {
     return RegistryKey{reinterpret_cast<std::uintptr_t>(key)};
 }
 
-// The Windows calls need NUL-terminated wide strings.
-std::wstring Wide(std::u16string_view text) {
-    return std::wstring(text.begin(), text.end());
-}
-
 }  // namespace
 
 long WinRegistry::RegOpenKeyExW(RegistryKey root, std::u16string_view subKey, std::uint32_t access,
                                 RegistryKey& opened) {
     HKEY key = nullptr;
-    const LONG status = ::RegOpenKeyExW(ToHkey(root), Wide(subKey).c_str(), 0, access, &key);
+    const LONG status = ::RegOpenKeyExW(ToHkey(root), ToWide(subKey).c_str(), 0, access, &key);
     if (status == ERROR_SUCCESS) {
         opened = FromHkey(key);
     }
@@ -35,7 +32,7 @@ long WinRegistry::RegOpenKeyExW(RegistryKey root, std::u16string_view subKey, st
 long WinRegistry::RegCreateKeyExW(RegistryKey root, std::u16string_view subKey,
                                   std::uint32_t access, RegistryKey& opened) {
     HKEY key = nullptr;
-    const LONG status = ::RegCreateKeyExW(ToHkey(root), Wide(subKey).c_str(), 0, nullptr,
+    const LONG status = ::RegCreateKeyExW(ToHkey(root), ToWide(subKey).c_str(), 0, nullptr,
                                           REG_OPTION_NON_VOLATILE, access, nullptr, &key, nullptr);
     if (status == ERROR_SUCCESS) {
         opened = FromHkey(key);
@@ -47,7 +44,7 @@ long WinRegistry::RegQueryValueExW(RegistryKey key, std::u16string_view name, st
                                    std::span<std::uint8_t> buffer, std::uint32_t& size) {
     DWORD valueType = 0;
     DWORD length = static_cast<DWORD>(buffer.size());
-    const LONG status = ::RegQueryValueExW(ToHkey(key), Wide(name).c_str(), nullptr, &valueType,
+    const LONG status = ::RegQueryValueExW(ToHkey(key), ToWide(name).c_str(), nullptr, &valueType,
                                            buffer.data(), &length);
     type = valueType;
     size = length;
@@ -56,7 +53,7 @@ long WinRegistry::RegQueryValueExW(RegistryKey key, std::u16string_view name, st
 
 long WinRegistry::RegSetValueExW(RegistryKey key, std::u16string_view name, std::uint32_t type,
                                  std::span<const std::uint8_t> data) {
-    return ::RegSetValueExW(ToHkey(key), Wide(name).c_str(), 0, type, data.data(),
+    return ::RegSetValueExW(ToHkey(key), ToWide(name).c_str(), 0, type, data.data(),
                             static_cast<DWORD>(data.size()));
 }
 

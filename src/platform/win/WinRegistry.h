@@ -8,7 +8,7 @@
 namespace q5::win {
 
 class WinRegistry final : public Registry {
-  public:
+public:
     long RegOpenKeyExW(RegistryKey root, std::u16string_view subKey, std::uint32_t access,
                        RegistryKey& opened) override;
     long RegCreateKeyExW(RegistryKey root, std::u16string_view subKey, std::uint32_t access,

@@ -8,7 +8,7 @@
 namespace q5::win {
 
 class WinSystemInfo final : public SystemInfo {
-  public:
+public:
     bool GetVersionExW(OsVersionInfo& info) override;
 };
 

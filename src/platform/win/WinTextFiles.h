@@ -8,7 +8,7 @@
 namespace q5::win {
 
 class WinTextFiles final : public TextFiles {
-  public:
+public:
     std::FILE* Wfopen(std::u16string_view path, const char* mode) override;
     int MultiByteToWideChar(std::uint32_t codePage, std::uint32_t flags, const char* bytes,
                             int byteCount, char16_t* wide, int wideCount) override;

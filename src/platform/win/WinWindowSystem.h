@@ -8,7 +8,7 @@
 namespace q5::win {
 
 class WinWindowSystem final : public WindowSystem {
-  public:
+public:
     bool GetCursorPos(Point& point) override;
     bool SetCursorPos(std::int32_t x, std::int32_t y) override;
     WindowHandle WindowFromPoint(Point screenPoint) override;

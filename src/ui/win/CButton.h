@@ -8,7 +8,7 @@
 namespace q5::win {
 
 class CButton : public CWnd {
-  public:
+public:
     bool Create(const wchar_t* caption, DWORD style, const RECT& rect, CWnd* parent, UINT id) {
         return CreateEx(0, L"BUTTON", caption, style, rect, parent, id);
     }

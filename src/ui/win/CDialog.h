@@ -12,7 +12,7 @@
 namespace q5::win {
 
 class CDialog : public CWnd {
-  public:
+public:
     explicit CDialog(UINT templateId, CWnd* parent = nullptr);
 
     INT_PTR DoModal();
@@ -22,7 +22,7 @@ class CDialog : public CWnd {
     // Keyboard navigation of the dialog (Enter, Escape) for its messages.
     BOOL PreTranslateMessage(MSG* msg) override;
 
-  protected:
+protected:
     virtual BOOL OnInitDialog() { return TRUE; }
     virtual void OnOK() { EndDialog(IDOK); }
     virtual void OnCancel() { EndDialog(IDCANCEL); }
@@ -35,7 +35,7 @@ class CDialog : public CWnd {
     // hidden (behind a notification icon) clears this in its constructor.
     bool m_visibleOnStart = true;
 
-  private:
+private:
     static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 
     UINT m_templateId;

@@ -8,7 +8,7 @@
 namespace q5::win {
 
 class CEdit : public CWnd {
-  public:
+public:
     bool Create(DWORD style, const RECT& rect, CWnd* parent, UINT id) {
         return CreateEx(0, L"EDIT", nullptr, style, rect, parent, id);
     }

@@ -16,7 +16,7 @@
 namespace q5::win {
 
 class CGDIBitmapBtn : public CButton {
-  public:
+public:
     // Visible owner-drawn child button (WS_CHILD | WS_VISIBLE | BS_OWNERDRAW).
     static constexpr DWORD kStyle = 0x5000000B;
 
@@ -48,10 +48,10 @@ class CGDIBitmapBtn : public CButton {
     // Written directly by the creating dialog.
     CaptionColors m_textColors;
 
-  protected:
+protected:
     LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
-  private:
+private:
     LRESULT OnMouseMove(WPARAM keys, LPARAM position);
     LRESULT OnLButtonDown(WPARAM keys, LPARAM position);
     LRESULT OnKillFocus(WPARAM wParam, LPARAM lParam);

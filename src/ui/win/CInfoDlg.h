@@ -14,7 +14,7 @@
 namespace q5::win {
 
 class CInfoDlg : public CDialog {
-  public:
+public:
     explicit CInfoDlg(TextLookup texts, CWnd* parent = nullptr);
     ~CInfoDlg() override;
 
@@ -25,12 +25,12 @@ class CInfoDlg : public CDialog {
     CGDIBitmapBtn& CancelButton() { return m_cancel; }
     CGDIBitmapBtn& CloseButton() { return m_close; }
 
-  protected:
+protected:
     BOOL OnInitDialog() override;
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
     LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
-  private:
+private:
     LRESULT OnPaint();
     void LoadFaces();
     void FreeFaces();

@@ -13,7 +13,7 @@ namespace q5::win {
 class CWnd;
 
 class CMenu {
-  public:
+public:
     CMenu() = default;
     CMenu(const CMenu&) = delete;
     CMenu& operator=(const CMenu&) = delete;
@@ -34,7 +34,7 @@ class CMenu {
     virtual void DrawItem(DRAWITEMSTRUCT* item);
     virtual void MeasureItem(MEASUREITEMSTRUCT* item);
 
-  private:
+private:
     HMENU m_hMenu = nullptr;
 };
 

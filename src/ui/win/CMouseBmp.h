@@ -9,7 +9,7 @@
 namespace q5::win {
 
 class CMouseBmp : public CStatic {
-  protected:
+protected:
     LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override {
         switch (msg) {
             case WM_ERASEBKGND:

@@ -8,7 +8,7 @@
 namespace q5::win {
 
 class CStatic : public CWnd {
-  public:
+public:
     bool Create(const wchar_t* text, DWORD style, const RECT& rect, CWnd* parent, UINT id) {
         return CreateEx(0, L"STATIC", text, style, rect, parent, id);
     }

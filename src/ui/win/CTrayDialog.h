@@ -21,7 +21,7 @@
 namespace q5::win {
 
 class CTrayDialog : public CDialog {
-  public:
+public:
     // The shell call; tests put a recorder in its place.
     using ShellNotify = std::function<BOOL(DWORD message, NOTIFYICONDATAW* data)>;
 
@@ -39,14 +39,14 @@ class CTrayDialog : public CDialog {
 
     const NOTIFYICONDATAW& TrayData() const { return m_trayData; }
 
-  protected:
+protected:
     LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
     // Menu commands: IDOK shows the window, IDCANCEL posts WM_CLOSE.
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
 
     TextLookup m_texts;
 
-  private:
+private:
     void ShowTrayMenu();
 
     ShellNotify m_shellNotify;

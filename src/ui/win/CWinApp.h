@@ -12,7 +12,7 @@ namespace q5::win {
 class CWnd;
 
 class CWinApp {
-  public:
+public:
     CWinApp();
     CWinApp(const CWinApp&) = delete;
     CWinApp& operator=(const CWinApp&) = delete;

@@ -16,7 +16,7 @@
 namespace q5::win {
 
 class CWnd {
-  public:
+public:
     CWnd() = default;
     CWnd(const CWnd&) = delete;
     CWnd& operator=(const CWnd&) = delete;
@@ -68,7 +68,7 @@ class CWnd {
     // The owner, or else the parent.
     HWND GetOwnerOrParent() const;
 
-  protected:
+protected:
     virtual LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam);
     // The default procedure of this window: the subclassed control's own
     // procedure, or DefWindowProcW.
@@ -85,7 +85,7 @@ class CWnd {
 
     HWND m_hWnd = nullptr;
 
-  private:
+private:
     friend class CDialog;
     static LRESULT CALLBACK StaticWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
     static const wchar_t* RegisterFrameworkClass();

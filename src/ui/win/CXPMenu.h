@@ -21,7 +21,7 @@ struct XPMenuItem {
 };
 
 class CXPMenu : public CMenu {
-  public:
+public:
     ~CXPMenu() override = default;
 
     void DrawItem(DRAWITEMSTRUCT* item) override;

@@ -15,13 +15,13 @@ inline HFONT CreateSkinFont(int height, int weight) {
 
 // Selects a GDI object into a device context for the life of the scope.
 class SelectedObject {
-  public:
+public:
     SelectedObject(HDC dc, HGDIOBJ object) : m_dc(dc), m_previous(::SelectObject(dc, object)) {}
     SelectedObject(const SelectedObject&) = delete;
     SelectedObject& operator=(const SelectedObject&) = delete;
     ~SelectedObject() { ::SelectObject(m_dc, m_previous); }
 
-  private:
+private:
     HDC m_dc;
     HGDIOBJ m_previous;
 };

@@ -12,7 +12,7 @@ namespace q5 {
 namespace {
 
 class RealInputTest : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override { ASSERT_TRUE(hooks.installed()); }
 
     void Run(ActionCode code) { executor.ExecuteAction(ActionRecord::WithCode(code)); }

@@ -101,7 +101,7 @@ WindowHandle Portable(HWND window) {
 }
 
 class RealWindowsTest : public ::testing::Test {
-  protected:
+protected:
     static constexpr RECT kArea{100, 100, 700, 500};
 
     void SetUp() override { Log().clear(); }

@@ -14,7 +14,7 @@ namespace {
 const wchar_t kKey[] = L"Software\\Korvo\\Fingrel\\Q5";
 
 class NoPusher final : public ConfigurationPusher {
-  public:
+public:
     bool PushConfiguration() override { return true; }
 };
 
@@ -51,7 +51,7 @@ void WriteRaw(const wchar_t* name, const std::vector<std::uint8_t>& data) {
 }
 
 class RegistryRoundTripTest : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override { RegDeleteKeyW(HKEY_LOCAL_MACHINE, kKey); }
     void TearDown() override { RegDeleteKeyW(HKEY_LOCAL_MACHINE, kKey); }
 

@@ -44,7 +44,7 @@ Box PixelsOf(const RgbImage& image, std::uint32_t color) {
 
 // The information dialog's face with its OK button on a plain host window.
 class ButtonLooks : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override {
         const RECT frame{200, 200, 200 + skin::kInfoFaceSize.width,
                          200 + skin::kInfoFaceSize.height};

@@ -14,11 +14,11 @@ namespace q5::win {
 namespace {
 
 class RecordingHost : public CWnd {
-  public:
+public:
     std::vector<UINT> timers;
     int commands = 0;
 
-  protected:
+protected:
     BOOL OnCommand(WPARAM, LPARAM) override {
         ++commands;
         return TRUE;
@@ -27,11 +27,11 @@ class RecordingHost : public CWnd {
 };
 
 class ColouredStatic : public CStatic {
-  public:
+public:
     HBRUSH brush = ::CreateSolidBrush(RGB(1, 2, 3));
     ~ColouredStatic() override { ::DeleteObject(brush); }
 
-  protected:
+protected:
     BOOL OnChildNotify(UINT msg, WPARAM, LPARAM, LRESULT* result) override {
         if (msg != WM_CTLCOLORSTATIC) {
             return FALSE;
@@ -42,7 +42,7 @@ class ColouredStatic : public CStatic {
 };
 
 class SelfHandlingButton : public CButton {
-  public:
+public:
     int clicks = 0;
     std::vector<UINT> preTranslated;
 
@@ -51,7 +51,7 @@ class SelfHandlingButton : public CButton {
         return FALSE;
     }
 
-  protected:
+protected:
     BOOL OnChildNotify(UINT msg, WPARAM wParam, LPARAM, LRESULT*) override {
         if (msg == WM_COMMAND && HIWORD(wParam) == BN_CLICKED) {
             ++clicks;
@@ -62,7 +62,7 @@ class SelfHandlingButton : public CButton {
 };
 
 class Framework : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override {
         ASSERT_TRUE(host.CreateEx(0, nullptr, L"framework host", WS_POPUP | WS_VISIBLE,
                                   RECT{10, 10, 210, 110}, nullptr, 0));
@@ -124,12 +124,12 @@ TEST_F(Framework, TimersReachOnTimer) {
 }
 
 class PlainDialog : public CDialog {
-  public:
+public:
     explicit PlainDialog(CWnd* parent) : CDialog(Q5_IDD_INFO, parent) {}
     bool initialised = false;
     bool ownerEnabledWhileRunning = true;
 
-  protected:
+protected:
     BOOL OnInitDialog() override {
         initialised = true;
         return TRUE;

@@ -26,7 +26,7 @@ RECT ToRect(const Rect& r) {
 // as the main dialog places them: slot buttons take hover from the pressed
 // picture and pressed from the highlight picture, the others the reverse.
 class SkinWindow : public CWnd {
-  public:
+public:
     SkinWindow() {
         normal = LoadSkin(Q5_IDB_MAIN_NORMAL);
         highlight = LoadSkin(Q5_IDB_MAIN_HIGHLIGHT);
@@ -69,7 +69,7 @@ class SkinWindow : public CWnd {
     HBITMAP highlight = nullptr;
     HBITMAP pressed = nullptr;
 
-  protected:
+protected:
     LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override {
         switch (msg) {
             case WM_PAINT:
@@ -81,7 +81,7 @@ class SkinWindow : public CWnd {
         }
     }
 
-  private:
+private:
     std::unique_ptr<CGDIBitmapBtn> MakeButton(const Rect& where, HBITMAP hover, HBITMAP down,
                                               const char16_t* caption) {
         auto button = std::make_unique<CGDIBitmapBtn>();

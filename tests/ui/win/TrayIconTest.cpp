@@ -21,7 +21,7 @@ struct ShellCall {
 // Stands in for the main dialog: starts hidden behind the icon, ends the
 // program (its modal loop) on WM_CLOSE after removing the icon.
 class TrayTestDialog : public CTrayDialog {
-  public:
+public:
     TrayTestDialog(TextLookup texts, std::vector<ShellCall>& calls)
         : CTrayDialog(Q5_IDD_INFO, std::move(texts)) {
         m_visibleOnStart = false;
@@ -33,7 +33,7 @@ class TrayTestDialog : public CTrayDialog {
 
     bool closed = false;
 
-  protected:
+protected:
     BOOL OnInitDialog() override {
         MoveWindow(300, 240, 304, 154);
         AddTrayIcon();

@@ -39,7 +39,7 @@ inline TextLookup SampleTexts() {
 // Runs `steps` one per timer tick, from whatever loop is dispatching (a
 // modal dialog's or a menu's).
 class TimerScript {
-  public:
+public:
     using Step = std::function<bool()>;
 
     explicit TimerScript(std::vector<Step> steps, UINT period = 60) : m_steps(std::move(steps)) {
@@ -54,7 +54,7 @@ class TimerScript {
     }
     bool Finished() const { return m_next >= m_steps.size(); }
 
-  private:
+private:
     // A step counts as taken when it starts, so a step that runs a modal
     // loop lets the following steps run inside that loop; a step that
     // returns false is tried again on the next tick.
