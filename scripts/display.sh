@@ -1,5 +1,8 @@
-# Sourced by the scripts that need an X display: `ensure_display` starts a
-# private Xvfb server when DISPLAY is unset, and stops it when the shell exits.
+# Sourced by the scripts that need an X display.
+#  q5_start_xvfb: starts a private Xvfb server on a free display, exports
+#                 DISPLAY and leaves its process id in q5_xvfb_pid.
+#  ensure_display: when DISPLAY is unset, starts one for this shell and stops
+#                 it when the shell exits.
 
 q5_xvfb_pid=
 
@@ -11,26 +14,32 @@ q5_stop_display() {
     fi
 }
 
-ensure_display() {
-    [ -z "${DISPLAY:-}" ] || return 0
+q5_start_xvfb() {
     local n
-    trap q5_stop_display EXIT
     for n in $(seq 90 199); do
         if [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; then
             continue
         fi
-        Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+        setsid Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp </dev/null >/dev/null 2>&1 &
         q5_xvfb_pid=$!
         for _ in $(seq 1 100); do
+            # The server must be ours: another script may have taken the
+            # same display number a moment earlier.
+            kill -0 "$q5_xvfb_pid" 2>/dev/null || break
             if [ -e "/tmp/.X11-unix/X$n" ]; then
                 export DISPLAY=":$n"
                 return 0
             fi
-            kill -0 "$q5_xvfb_pid" 2>/dev/null || break
             sleep 0.05
         done
         q5_xvfb_pid=
     done
     echo "could not start a private Xvfb display" >&2
     return 1
+}
+
+ensure_display() {
+    [ -z "${DISPLAY:-}" ] || return 0
+    trap q5_stop_display EXIT
+    q5_start_xvfb
 }
