@@ -14,7 +14,7 @@ namespace q5::test {
 
 struct ToolResult {
     int status = -1;
-    std::string output;  // standard output and standard error, interleaved
+    std::string output;  // standard output, and standard error unless discarded
 
     std::vector<std::string> lines() const {
         std::vector<std::string> result;
@@ -49,10 +49,18 @@ inline std::string ToolPath() {
     return path;
 }
 
+enum class Stderr { Merged, Discarded };
+
 // `arguments` is appended to the command line as it stands (quote as needed).
-inline ToolResult RunTool(const std::string& arguments) {
+inline ToolResult RunTool(const std::string& arguments, Stderr stderrOutput = Stderr::Merged) {
     ToolResult result;
-    const std::string command = "\"" + ToolPath() + "\" " + arguments + " 2>&1";
+#if defined(_WIN32)
+    const char* discard = " 2>NUL";
+#else
+    const char* discard = " 2>/dev/null";
+#endif
+    const std::string command = "\"" + ToolPath() + "\" " + arguments +
+                                (stderrOutput == Stderr::Merged ? " 2>&1" : discard);
 #if defined(_WIN32)
     FILE* pipe = _popen(("\"" + command + "\"").c_str(), "rb");
 #else

@@ -7,13 +7,6 @@ namespace {
 
 constexpr char32_t kReplacement = 0xFFFD;
 
-bool IsHigh(char32_t u) {
-    return u >= 0xD800 && u <= 0xDBFF;
-}
-bool IsLow(char32_t u) {
-    return u >= 0xDC00 && u <= 0xDFFF;
-}
-
 void AppendUtf8(std::string& out, char32_t cp) {
     auto put = [&out](std::uint32_t byte) { out.push_back(static_cast<char>(byte)); };
     if (cp < 0x80) {
@@ -99,10 +92,10 @@ std::string Utf16ToUtf8(std::u16string_view text) {
     out.reserve(text.size());
     for (std::size_t i = 0; i < text.size(); ++i) {
         char32_t unit = text[i];
-        if (IsHigh(unit) && i + 1 < text.size() && IsLow(text[i + 1])) {
+        if (IsHighSurrogate(unit) && i + 1 < text.size() && IsLowSurrogate(text[i + 1])) {
             unit = 0x10000 + ((unit - 0xD800) << 10) + (text[i + 1] - 0xDC00);
             ++i;
-        } else if (IsHigh(unit) || IsLow(unit)) {
+        } else if (IsHighSurrogate(unit) || IsLowSurrogate(unit)) {
             unit = kReplacement;
         }
         AppendUtf8(out, unit);

@@ -1,16 +1,10 @@
 #include "model/ByteImage.h"
 
+#include "i18n/Unicode.h"
+
 #include <algorithm>
 
 namespace q5 {
-namespace {
-
-bool IsHighSurrogate(char16_t unit) {
-    return unit >= 0xD800 && unit <= 0xDBFF;
-}
-
-}  // namespace
-
 std::u16string LoadUtf16(std::span<const std::uint8_t> field) {
     std::u16string text;
     for (std::size_t i = 0; i + 1 < field.size(); i += 2) {

@@ -1,14 +1,8 @@
 #include "ui/TrayTip.h"
 
+#include "i18n/Unicode.h"
+
 namespace q5 {
-namespace {
-
-bool IsHighSurrogate(char16_t unit) {
-    return unit >= 0xD800 && unit <= 0xDBFF;
-}
-
-}  // namespace
-
 std::u16string CutTrayTip(std::u16string_view text) {
     if (text.size() <= kTrayTipMaxLength) {
         return std::u16string(text);

@@ -2,8 +2,6 @@
 // social actions on its simulated desktop. The tool is started from the
 // Linux build of the tests only (through the shell).
 #ifndef _WIN32
-#include <sys/wait.h>
-
 #include <gmock/gmock.h>
 
 #include <cstdio>
@@ -11,6 +9,8 @@
 #include <fstream>
 #include <string>
 #include <vector>
+
+#include "ToolRunner.h"
 
 #include "model/ButtonSetting.h"
 
@@ -27,24 +27,8 @@ struct ToolRun {
 class SimulateToolTest : public ::testing::Test {
 protected:
     static ToolRun Run(const std::string& arguments) {
-        ToolRun run;
-        const std::string command = std::string(Q5TOOL_PATH) + " simulate " + arguments + " 2>&1";
-        FILE* pipe = popen(command.c_str(), "r");
-        if (!pipe) {
-            return run;
-        }
-        std::string line;
-        for (int c = std::fgetc(pipe); c != EOF; c = std::fgetc(pipe)) {
-            if (c == '\n') {
-                run.lines.push_back(line);
-                line.clear();
-            } else {
-                line += static_cast<char>(c);
-            }
-        }
-        const int status = pclose(pipe);
-        run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        return run;
+        const test::ToolResult result = test::RunTool("simulate " + arguments);
+        return ToolRun{result.status, result.lines()};
     }
 
     // A settings file whose first slots (events 0x8001, 0x8002, 0x8004,

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "ToolRunner.h"
+
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -21,23 +23,8 @@ struct ToolRun {
 };
 
 ToolRun RunTool(const std::string& arguments) {
-    ToolRun run;
-    const std::string command = std::string(Q5TOOL_PATH) + " " + arguments + " 2>/dev/null";
-    FILE* pipe = popen(command.c_str(), "r");
-    if (pipe == nullptr) {
-        return run;
-    }
-    std::string line;
-    for (int c = std::fgetc(pipe); c != EOF; c = std::fgetc(pipe)) {
-        if (c == '\n') {
-            run.lines.push_back(line);
-            line.clear();
-        } else {
-            line.push_back(static_cast<char>(c));
-        }
-    }
-    run.status = pclose(pipe);
-    return run;
+    const test::ToolResult result = test::RunTool(arguments, test::Stderr::Discarded);
+    return ToolRun{result.status, result.lines()};
 }
 
 std::string EmptyKeys() {
@@ -82,10 +69,10 @@ TEST(PushCommand, SettingsFileAndHex) {
 }
 
 TEST(PushCommand, BadArgumentsAndUnreadableFile) {
-    EXPECT_EQ(WEXITSTATUS(RunTool("push --frobnicate").status), 2);
-    EXPECT_EQ(WEXITSTATUS(RunTool("push --settings").status), 2);
+    EXPECT_EQ(RunTool("push --frobnicate").status, 2);
+    EXPECT_EQ(RunTool("push --settings").status, 2);
     const ToolRun missing = RunTool("push --settings /nonexistent/q5-settings.bin");
-    EXPECT_EQ(WEXITSTATUS(missing.status), 2);
+    EXPECT_EQ(missing.status, 2);
     EXPECT_TRUE(missing.lines.empty());
 }
 

@@ -3,18 +3,15 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include "ToolRunner.h"
 #include "i18n/Unicode.h"
 
-#include <cstdio>
-#include <cstdlib>
-#include <sstream>
 #include <vector>
 
 #include "ReaderTestSupport.h"
 #include "i18n/LanguageKeys.h"
 
 #ifndef _WIN32
-#include <sys/wait.h>
 #endif
 
 namespace q5::test {
@@ -38,24 +35,8 @@ struct ToolRun {
 };
 
 ToolRun RunLang(const std::string& arguments) {
-    ToolRun run;
-    const std::string command = std::string(Q5TOOL_PATH) + " lang " + arguments + " 2>/dev/null";
-    std::FILE* pipe = ::popen(command.c_str(), "r");
-    if (pipe == nullptr) {
-        return run;
-    }
-    std::string output;
-    char buffer[4096];
-    std::size_t got;
-    while ((got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) {
-        output.append(buffer, got);
-    }
-    run.status = ::pclose(pipe);
-    std::istringstream stream(output);
-    for (std::string line; std::getline(stream, line);) {
-        run.lines.push_back(line);
-    }
-    return run;
+    const ToolResult result = RunTool("lang " + arguments, Stderr::Discarded);
+    return ToolRun{result.status, result.lines()};
 }
 
 std::string Quoted(const std::u16string& path) {
@@ -124,10 +105,7 @@ TEST(LangCommandTest, ShippedEnglishFile) {
 }
 
 TEST(LangCommandTest, WrongArgumentsAreAUsageError) {
-    const std::string command = std::string(Q5TOOL_PATH) + " lang 2>/dev/null";
-    const int status = std::system(command.c_str());
-    EXPECT_TRUE(WIFEXITED(status));
-    EXPECT_EQ(WEXITSTATUS(status), 2);
+    EXPECT_EQ(RunLang("").status, 2);
 }
 #endif
 

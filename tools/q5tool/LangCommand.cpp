@@ -11,14 +11,6 @@
 namespace q5::tool {
 namespace {
 
-bool IsHighSurrogate(char16_t unit) {
-    return unit >= 0xD800 && unit <= 0xDBFF;
-}
-
-bool IsLowSurrogate(char16_t unit) {
-    return unit >= 0xDC00 && unit <= 0xDFFF;
-}
-
 void AppendEscapedUnit(std::string& out, char16_t unit) {
     char buffer[8];
     std::snprintf(buffer, sizeof buffer, "\\u%04x", static_cast<unsigned>(unit));
