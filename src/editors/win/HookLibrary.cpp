@@ -30,10 +30,6 @@ Fn Export(HMODULE module, const char* name) {
 
 }  // namespace
 
-HookLibrary::~HookLibrary() {
-    Free();
-}
-
 bool HookLibrary::Load(const std::wstring& folder) {
     Free();
     if (!IsAbsolute(folder)) {

@@ -19,8 +19,7 @@ public:
     HookLibrary() = default;
     HookLibrary(const HookLibrary&) = delete;
     HookLibrary& operator=(const HookLibrary&) = delete;
-    // Removes the hook if it is installed and frees the library.
-    ~HookLibrary();
+    ~HookLibrary() { Free(); }
 
     // Loads KBGetKey.dll from `folder`, an absolute path with or without the
     // closing separator (forward slashes are taken as backslashes); false when the folder is not absolute or the file
@@ -32,13 +31,13 @@ public:
     void Install(HWND receiver);
     void SetStatus(int enabled);
     void Remove();
+    // Removes the hook if it is installed and frees the library.
+    void Free();
 
 private:
     using InstallFn = void(WINAPI*)(HWND);
     using StatusFn = void(WINAPI*)(int);
     using RemoveFn = void(WINAPI*)();
-
-    void Free();
 
     HMODULE m_module = nullptr;
     InstallFn m_install = nullptr;
