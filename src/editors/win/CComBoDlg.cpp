@@ -59,10 +59,7 @@ void CComBoDlg::CreateButtons() {
         {m_close, skin::kComboCloseButton, nullptr},
     };
     for (const auto& b : buttons) {
-        const RECT rect = ToRect(b.rect);
-        b.button.Create(rect, this);
-        b.button.SetStateImages(m_faces.Normal(), m_faces.Hover(), m_faces.Pressed(),
-                                m_faces.Normal(), rect);
+        m_faces.CreateButton(b.button, b.rect, this);
         if (b.textKey) {
             b.button.SetCaption(Text(b.textKey));
         }

@@ -36,10 +36,7 @@ void CInfoDlg::CreateButtons() {
         {m_cancel, skin::kInfoCancelButton, "tc_cancel"},
     };
     for (const auto& b : buttons) {
-        const RECT rect = ToRect(b.rect);
-        b.button.Create(rect, this);
-        b.button.SetStateImages(m_faces.Normal(), m_faces.Hover(), m_faces.Pressed(),
-                                m_faces.Normal(), rect);
+        m_faces.CreateButton(b.button, b.rect, this);
         if (b.textKey) {
             b.button.m_textColors = {kButtonTextLit, kButtonTextNormal, kButtonTextLit};
             b.button.SetCaption(m_texts ? m_texts(b.textKey) : std::u16string());

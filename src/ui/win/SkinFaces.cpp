@@ -51,6 +51,12 @@ void SkinFaces::PaintNormal(HDC dc) const {
     ::DeleteDC(faceDc);
 }
 
+void SkinFaces::CreateButton(CGDIBitmapBtn& button, const Rect& rect, CWnd* parent) const {
+    const RECT place = ToRect(rect);
+    button.Create(place, parent);
+    button.SetStateImages(m_normal, m_hover, m_pressed, m_normal, place);
+}
+
 RECT ToRect(const Rect& r) {
     return RECT{r.left, r.top, r.right, r.bottom};
 }

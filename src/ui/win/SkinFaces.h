@@ -1,7 +1,7 @@
 /*
  * The three full-window pictures of a skinned dialog (normal, hover and
- * pressed face) loaded from the resources, and the drawing the dialogs share:
- * the normal face as background, texts in the skin's font.
+ * pressed face) loaded from the resources, and what the dialogs share: the
+ * normal face as background, buttons cut from the faces, texts.
  */
 #pragma once
 
@@ -10,6 +10,7 @@
 #include <string>
 
 #include "platform/PlatformTypes.h"
+#include "ui/win/CGDIBitmapBtn.h"
 
 namespace q5::win {
 
@@ -30,6 +31,9 @@ public:
     SIZE Size(SIZE fallback) const;
     // Copies the normal face to (0, 0) of `dc` in its full size.
     void PaintNormal(HDC dc) const;
+    // Creates `button` at `rect` of `parent` showing the faces' parts under
+    // it (the normal face also when disabled).
+    void CreateButton(CGDIBitmapBtn& button, const Rect& rect, CWnd* parent) const;
 
 private:
     HBITMAP m_normal = nullptr;

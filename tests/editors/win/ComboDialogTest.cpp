@@ -23,16 +23,13 @@ using Step = std::function<bool(CComBoDlg&)>;
 constexpr wchar_t kBinDir[] = L"" Q5_BIN_DIR;
 
 TextLookup ComboTexts() {
-    static const std::map<std::string, std::u16string, std::less<>> texts = {
+    static const test::TextMap texts = {
         {"tc_ok", u"OK"},
         {"tc_cancel", u"Cancel"},
         {"tc_combo_tittle", u"Key combination"},
         {"tc_combo_tips", u"Press the keys you want to assign."},
     };
-    return [](std::string_view key) {
-        const auto found = texts.find(key);
-        return found == texts.end() ? std::u16string() : found->second;
-    };
+    return test::LookupIn(texts);
 }
 
 CComBoDlg* OpenComboDialog() {
@@ -71,13 +68,7 @@ Step ShowsText(std::u16string text) {
 
 Step ClickAt(CGDIBitmapBtn& (CComBoDlg::*button)()) {
     return [button](CComBoDlg& d) {
-        const RECT r = (d.*button)().GetWindowRect();
-        ::SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2);
-        INPUT clicks[2]{};
-        clicks[0].type = clicks[1].type = INPUT_MOUSE;
-        clicks[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-        clicks[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-        ::SendInput(2, clicks, sizeof(INPUT));
+        test::ClickCentre((d.*button)().GetSafeHwnd());
         return true;
     };
 }
@@ -143,46 +134,34 @@ TEST(ComboDialog, CtrlAThenOkReturnsTheCombination) {
     EXPECT_TRUE(run.hookLoaded);
 }
 
-TEST(ComboDialog, KeyFirstThenModifierAndAutoRepeat) {
-    const DialogRun run = RunDialog({
-        Press({Key('B'), Key('B'), Key('B'), Key(VK_RSHIFT), Key(VK_RSHIFT), Up('B'),
-               Up(VK_RSHIFT)}),
-        ShowsText(u"Shift+B"),
-        ClickAt(&CComBoDlg::OkButton),
-    });
-    EXPECT_EQ(IDOK, run.result);
-    EXPECT_EQ(Bytes({0x02, 'B', 0}), run.bytes);
-}
-
-TEST(ComboDialog, ThirdKeyIsDropped) {
-    const DialogRun run = RunDialog({
-        Press({Key(VK_LCONTROL), Key('A'), Key('B'), Key('C'), Up('C'), Up('B'), Up('A'),
-               Up(VK_LCONTROL)}),
-        ShowsText(u"Ctrl+A+B"),
-        ClickAt(&CComBoDlg::OkButton),
-    });
-    EXPECT_EQ(IDOK, run.result);
-    EXPECT_EQ(Bytes({0x01, 'A', 'B'}), run.bytes);
-}
-
-TEST(ComboDialog, EscapeIsCapturedAndDoesNotClose) {
-    const DialogRun run = RunDialog({
-        Press({Key(VK_ESCAPE), Up(VK_ESCAPE)}),
-        ShowsText(u"Esc"),
-        ClickAt(&CComBoDlg::OkButton),
-    });
-    EXPECT_EQ(IDOK, run.result);
-    EXPECT_EQ(Bytes({0, VK_ESCAPE, 0}), run.bytes);
-}
-
-TEST(ComboDialog, AltF4IsCapturedAndDoesNotClose) {
-    const DialogRun run = RunDialog({
-        Press({Key(VK_LMENU), Key(VK_F4), Up(VK_F4), Up(VK_LMENU)}),
-        ShowsText(u"Alt+F4"),
-        ClickAt(&CComBoDlg::OkButton),
-    });
-    EXPECT_EQ(IDOK, run.result);
-    EXPECT_EQ(Bytes({0x04, VK_F4, 0}), run.bytes);
+// Keys pressed, then OK clicked: what the dialog showed and returned.
+TEST(ComboDialog, CapturedCombinations) {
+    const struct {
+        std::vector<INPUT> keys;
+        std::u16string text;
+        Bytes bytes;
+    } cases[] = {
+        // Key first, modifier second; the held keys repeat their presses.
+        {{Key('B'), Key('B'), Key('B'), Key(VK_RSHIFT), Key(VK_RSHIFT), Up('B'), Up(VK_RSHIFT)},
+         u"Shift+B",
+         {0x02, 'B', 0}},
+        // The third key is dropped.
+        {{Key(VK_LCONTROL), Key('A'), Key('B'), Key('C'), Up('C'), Up('B'), Up('A'),
+          Up(VK_LCONTROL)},
+         u"Ctrl+A+B",
+         {0x01, 'A', 'B'}},
+        // Esc and Alt+F4 are captured and do not close the dialog.
+        {{Key(VK_ESCAPE), Up(VK_ESCAPE)}, u"Esc", {0, VK_ESCAPE, 0}},
+        {{Key(VK_LMENU), Key(VK_F4), Up(VK_F4), Up(VK_LMENU)}, u"Alt+F4", {0x04, VK_F4, 0}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.text.begin(), c.text.end()));
+        const DialogRun run =
+            RunDialog({Press(c.keys), ShowsText(c.text), ClickAt(&CComBoDlg::OkButton)});
+        EXPECT_EQ(IDOK, run.result);
+        EXPECT_EQ(c.text, run.drawn);
+        EXPECT_EQ(c.bytes, run.bytes);
+    }
 }
 
 TEST(ComboDialog, EnterAndSpaceAreCapturedAndPressNoButton) {
