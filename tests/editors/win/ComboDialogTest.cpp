@@ -245,6 +245,47 @@ TEST(ComboDialog, CentresOverTheScreenOrItsParent) {
     EXPECT_EQ(expected.y, over.top);
 }
 
+TEST(ComboDialog, DraggedByItsFace) {
+    RECT before{};
+    RECT after{};
+    auto mouse = [](DWORD flags, LONG dx = 0, LONG dy = 0) {
+        INPUT input{};
+        input.type = INPUT_MOUSE;
+        input.mi.dwFlags = flags;
+        input.mi.dx = dx;
+        input.mi.dy = dy;
+        ::SendInput(1, &input, sizeof(INPUT));
+    };
+    RunDialog({
+        [&](CComBoDlg& d) {
+            before = d.GetWindowRect();
+            // A point of the face away from the buttons and texts.
+            ::SetCursorPos(before.left + 30, before.top + 110);
+            mouse(MOUSEEVENTF_LEFTDOWN);
+            return true;
+        },
+        [&](CComBoDlg&) {
+            ::SetCursorPos(before.left + 70, before.top + 135);
+            mouse(MOUSEEVENTF_MOVE);
+            return true;
+        },
+        [&](CComBoDlg&) {
+            mouse(MOUSEEVENTF_LEFTUP);
+            return true;
+        },
+        [&, ticks = 0](CComBoDlg& d) mutable {
+            after = d.GetWindowRect();
+            if (after.left == before.left && ++ticks < 30) {
+                return false;
+            }
+            d.EndDialog(IDCANCEL);
+            return true;
+        },
+    });
+    EXPECT_EQ(before.left + 40, after.left);
+    EXPECT_EQ(before.top + 25, after.top);
+}
+
 TEST(ComboDialog, FaceAndCombinationShowAsDrawn) {
     RgbImage shot;
     const DialogRun run = RunDialog({
