@@ -84,7 +84,11 @@ TEST_F(ComboCaptureTest, SameKeyAgainSetsNoSecondKey) {
 }
 
 TEST_F(ComboCaptureTest, SecondKeyStaysOnceSet) {
-    Feed({{kCtrl, kPress}, {'A', kPress}, {'B', kPress}, {'B', kRelease}, {'A', kRelease},
+    Feed({{kCtrl, kPress},
+          {'A', kPress},
+          {'B', kPress},
+          {'B', kRelease},
+          {'A', kRelease},
           {'C', kPress}});
     EXPECT_EQ(Bytes({0x01, 'A', 'B'}), capture.Result());
 }
@@ -124,8 +128,14 @@ TEST_F(ComboCaptureTest, ReleaseWhileIdleChangesNothing) {
 }
 
 TEST_F(ComboCaptureTest, LeftAndRightModifiersSetTheSameBits) {
-    Feed({{0xA2, kPress}, {0xA3, kPress}, {0xA1, kPress}, {0x10, kPress}, {0xA5, kPress},
-          {0x5C, kPress}, {0x5B, kPress}, {'K', kPress}});
+    Feed({{0xA2, kPress},
+          {0xA3, kPress},
+          {0xA1, kPress},
+          {0x10, kPress},
+          {0xA5, kPress},
+          {0x5C, kPress},
+          {0x5B, kPress},
+          {'K', kPress}});
     EXPECT_EQ(Bytes({0x0F, 'K', 0}), capture.Result());
     EXPECT_EQ(u"Ctrl+Alt+Shift+Win+K", Text());
 }

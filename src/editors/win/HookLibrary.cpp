@@ -13,9 +13,8 @@ bool IsAbsolute(const std::wstring& path) {
 
 HMODULE LoadByFullPath(const std::wstring& path) {
     // Dependencies only from the library's own folder and System32.
-    HMODULE module = ::LoadLibraryExW(path.c_str(), nullptr,
-                                      LOAD_LIBRARY_SEARCH_DLL_LOAD_DIR |
-                                          LOAD_LIBRARY_SEARCH_SYSTEM32);
+    HMODULE module = ::LoadLibraryExW(
+        path.c_str(), nullptr, LOAD_LIBRARY_SEARCH_DLL_LOAD_DIR | LOAD_LIBRARY_SEARCH_SYSTEM32);
     if (!module && ::GetLastError() == ERROR_INVALID_PARAMETER) {
         // A system without the restricted search flags.
         module = ::LoadLibraryExW(path.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);

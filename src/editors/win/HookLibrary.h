@@ -22,8 +22,8 @@ public:
     ~HookLibrary() { Free(); }
 
     // Loads KBGetKey.dll from `folder`, an absolute path with or without the
-    // closing separator (forward slashes are taken as backslashes); false when the folder is not absolute or the file
-    // cannot be loaded. A library loaded before is removed and freed first.
+    // closing separator (forward slashes are taken as backslashes); false when the folder is not
+    // absolute or the file cannot be loaded. A library loaded before is removed and freed first.
     bool Load(const std::wstring& folder);
     bool IsLoaded() const { return m_module != nullptr; }
 

@@ -83,7 +83,8 @@ struct DialogRun {
 // Opens the dialog and runs `steps` on it one per timer tick; a step that
 // returns false is tried again. Gives up (result -2) if it is still open
 // long after the last step.
-DialogRun RunDialog(std::vector<Step> steps, std::wstring folder = kBinDir, CWnd* parent = nullptr) {
+DialogRun RunDialog(std::vector<Step> steps, std::wstring folder = kBinDir,
+                    CWnd* parent = nullptr) {
     ::SetCursorPos(1, 1);  // away from the buttons
     CComBoDlg dialog(ComboTexts(), std::move(folder), parent);
     DialogRun run;
@@ -195,12 +196,10 @@ TEST(ComboDialog, CancelCrossAndCloseMessageReturnIdcancel) {
     EXPECT_EQ(IDCANCEL, RunDialog({ClickAt(&CComBoDlg::CancelButton)}).result);
     EXPECT_EQ(IDCANCEL, RunDialog({ClickAt(&CComBoDlg::CloseButton)}).result);
     EXPECT_EQ(IDCANCEL, RunDialog({[](CComBoDlg&) {
-                                      // As the main window closes an open editor.
-                                      ::PostMessageW(::FindWindowW(nullptr, L"Q5ComboDlg"),
-                                                     WM_CLOSE, 0, 0);
-                                      return true;
-                                  }})
-                            .result);
+                            // As the main window closes an open editor.
+                            ::PostMessageW(::FindWindowW(nullptr, L"Q5ComboDlg"), WM_CLOSE, 0, 0);
+                            return true;
+                        }}).result);
 }
 
 TEST(ComboDialog, WithoutTheHookLibraryOkReturnsNothing) {
@@ -233,13 +232,12 @@ TEST(ComboDialog, CentresOverTheScreenOrItsParent) {
     ASSERT_TRUE(parent.CreateEx(0, nullptr, L"combo parent", WS_POPUP | WS_VISIBLE,
                                 RECT{40, 30, 541, 330}, nullptr, 0));
     RECT over{};
-    RunDialog(
-        {[&](CComBoDlg& d) {
-            over = d.GetWindowRect();
-            d.EndDialog(IDCANCEL);
-            return true;
-        }},
-        kBinDir, &parent);
+    RunDialog({[&](CComBoDlg& d) {
+                  over = d.GetWindowRect();
+                  d.EndDialog(IDCANCEL);
+                  return true;
+              }},
+              kBinDir, &parent);
     const Point expected = combo::CentredOver({40, 30, 541, 330}, 304, 154);
     EXPECT_EQ(expected.x, over.left);
     EXPECT_EQ(expected.y, over.top);

@@ -146,8 +146,7 @@ TEST_F(HookLibraryTest, ReportsKeysInTheOrderPressed) {
           Key(VK_LCONTROL, KEYEVENTF_KEYUP)});
     const auto& reports = receiver.WaitFor(4);
     ASSERT_EQ(4u, reports.size());
-    const std::vector<WPARAM> keys{reports[0].key, reports[1].key, reports[2].key,
-                                   reports[3].key};
+    const std::vector<WPARAM> keys{reports[0].key, reports[1].key, reports[2].key, reports[3].key};
     EXPECT_EQ((std::vector<WPARAM>{VK_LCONTROL, 'Q', 'Q', VK_LCONTROL}), keys);
     EXPECT_EQ(0, reports[0].flags & 0x80);
     EXPECT_EQ(0, reports[1].flags & 0x80);
@@ -161,8 +160,8 @@ TEST_F(HookLibraryTest, ReportsMouseButtonsAsTheirKeyCodes) {
           Mouse(MOUSEEVENTF_RIGHTUP), Mouse(MOUSEEVENTF_MIDDLEDOWN), Mouse(MOUSEEVENTF_MIDDLEUP),
           Mouse(MOUSEEVENTF_MOVE)});
     const auto& reports = receiver.Drain();
-    EXPECT_EQ((std::vector<Report>{{0xC1, 0}, {0xC1, 0x80}, {0xC2, 0}, {0xC2, 0x80},
-                                   {0xC3, 0}, {0xC3, 0x80}}),
+    EXPECT_EQ((std::vector<Report>{
+                  {0xC1, 0}, {0xC1, 0x80}, {0xC2, 0}, {0xC2, 0x80}, {0xC3, 0}, {0xC3, 0x80}}),
               reports);
 }
 
@@ -234,8 +233,8 @@ TEST(HookLibraryLoading, MissingEntryPointsAreNotCalled) {
     wchar_t system[MAX_PATH];
     ::GetSystemDirectoryW(system, MAX_PATH);
     const std::wstring copy = folder + L"\\KBGetKey.dll";
-    ASSERT_TRUE(::CopyFileW((std::wstring(system) + L"\\version.dll").c_str(), copy.c_str(),
-                            FALSE));
+    ASSERT_TRUE(
+        ::CopyFileW((std::wstring(system) + L"\\version.dll").c_str(), copy.c_str(), FALSE));
     {
         HookLibrary library;
         ASSERT_TRUE(library.Load(folder));
