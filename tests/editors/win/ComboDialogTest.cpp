@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <cstdlib>
 #include <functional>
 #include <map>
 #include <string>
@@ -309,24 +310,36 @@ TEST(ComboDialog, FaceAndCombinationShowAsDrawn) {
     const Rect ok = skin::kComboOkButton;
     EXPECT_EQ(test::ResourcePixel(Q5_IDB_COMBO_NORMAL, ok.left + 2, ok.top + 2),
               at(ok.left + 2, ok.top + 2));
-    // The combination is written in the text colour inside its area, and
-    // nothing of that colour lies in the band below it.
+    // The combination is written in the text colour inside its area: its
+    // darkest pixels (where a stroke covers a whole pixel, whatever the font)
+    // are that colour; the band below it keeps the face.
     const Rect keys = skin::kComboKeysText;
-    constexpr std::uint32_t kInk = 0x373737;
+    auto channel = [](std::uint32_t rgb, int shift) {
+        return static_cast<int>(rgb >> shift & 0xFF);
+    };
+    auto nearInk = [&](std::uint32_t rgb) {
+        const int ink = static_cast<int>(combo::kTextColor & 0xFF);  // grey: one value
+        for (int shift : {0, 8, 16}) {
+            if (std::abs(channel(rgb, shift) - ink) > 0x10) {
+                return false;
+            }
+        }
+        return true;
+    };
     int inked = 0;
     for (int y = keys.top; y < keys.bottom; ++y) {
         for (int x = keys.left; x < keys.right; ++x) {
-            inked += at(x, y) == kInk;
+            inked += nearInk(at(x, y));
         }
     }
-    EXPECT_GT(inked, 20);
-    int stray = 0;
+    EXPECT_GT(inked, 10);
+    int changed = 0;
     for (int y = keys.bottom + 2; y < ok.top - 2; ++y) {
-        for (int x = keys.left; x < keys.right; ++x) {
-            stray += at(x, y) == kInk;
+        for (int x = keys.left; x < keys.right; x += 7) {
+            changed += at(x, y) != test::ResourcePixel(Q5_IDB_COMBO_NORMAL, x, y);
         }
     }
-    EXPECT_EQ(0, stray);
+    EXPECT_EQ(0, changed);
 }
 
 }  // namespace
