@@ -7,6 +7,7 @@
 
 #define Q5_IDD_MAIN 102
 #define Q5_IDD_PANEL 140
+#define Q5_IDD_COMBO 147
 #define Q5_IDD_INFO 164
 
 #define Q5_IDI_APP 128

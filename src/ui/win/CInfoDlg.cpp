@@ -2,7 +2,6 @@
 
 #include "ui/ResourceIds.h"
 #include "ui/SkinLayout.h"
-#include "ui/win/SkinBitmap.h"
 #include "ui/win/SkinFont.h"
 
 namespace q5::win {
@@ -17,10 +16,6 @@ constexpr int kFontWeight = 300;
 constexpr UINT kMessageFormat = DT_VCENTER | DT_WORDBREAK | DT_NOCLIP | DT_END_ELLIPSIS;
 constexpr UINT kTitleFormat = kMessageFormat | DT_SINGLELINE;
 
-RECT ToRect(const Rect& r) {
-    return RECT{r.left, r.top, r.right, r.bottom};
-}
-
 }  // namespace
 
 CInfoDlg::CInfoDlg(TextLookup texts, CWnd* parent)
@@ -28,23 +23,6 @@ CInfoDlg::CInfoDlg(TextLookup texts, CWnd* parent)
 
 CInfoDlg::~CInfoDlg() {
     DestroyWindow();
-    FreeFaces();
-}
-
-void CInfoDlg::LoadFaces() {
-    FreeFaces();
-    m_normal = LoadBitmapResource(Q5_IDB_INFO_NORMAL);
-    m_hover = LoadBitmapResource(Q5_IDB_INFO_HOVER);
-    m_pressed = LoadBitmapResource(Q5_IDB_INFO_PRESSED);
-}
-
-void CInfoDlg::FreeFaces() {
-    for (HBITMAP* face : {&m_normal, &m_hover, &m_pressed}) {
-        if (*face) {
-            ::DeleteObject(*face);
-            *face = nullptr;
-        }
-    }
 }
 
 void CInfoDlg::CreateButtons() {
@@ -58,9 +36,7 @@ void CInfoDlg::CreateButtons() {
         {m_cancel, skin::kInfoCancelButton, "tc_cancel"},
     };
     for (const auto& b : buttons) {
-        const RECT rect = ToRect(b.rect);
-        b.button.Create(rect, this);
-        b.button.SetStateImages(m_normal, m_hover, m_pressed, m_normal, rect);
+        m_faces.CreateButton(b.button, b.rect, this);
         if (b.textKey) {
             b.button.m_textColors = {kButtonTextLit, kButtonTextNormal, kButtonTextLit};
             b.button.SetCaption(m_texts ? m_texts(b.textKey) : std::u16string());
@@ -71,11 +47,10 @@ void CInfoDlg::CreateButtons() {
 BOOL CInfoDlg::OnInitDialog() {
     CDialog::OnInitDialog();
     SetWindowTextW(kWindowText);
-    LoadFaces();
-    BITMAP face{};
-    ::GetObjectW(m_normal, sizeof face, &face);
-    const int width = m_normal ? face.bmWidth : skin::kInfoFaceSize.width;
-    const int height = m_normal ? face.bmHeight : skin::kInfoFaceSize.height;
+    m_faces.Load(Q5_IDB_INFO_NORMAL, Q5_IDB_INFO_HOVER, Q5_IDB_INFO_PRESSED);
+    const SIZE face = m_faces.Size({skin::kInfoFaceSize.width, skin::kInfoFaceSize.height});
+    const int width = face.cx;
+    const int height = face.cy;
     MoveWindow((::GetSystemMetrics(SM_CXFULLSCREEN) - width) / 2,
                (::GetSystemMetrics(SM_CYFULLSCREEN) - height) / 2, width, height);
     CreateButtons();
@@ -106,7 +81,7 @@ LRESULT CInfoDlg::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
 LRESULT CInfoDlg::OnPaint() {
     PAINTSTRUCT paint{};
     HDC dc = ::BeginPaint(m_hWnd, &paint);
-    PaintBitmap(dc, m_normal);
+    m_faces.PaintNormal(dc);
     {
         const SkinTextStyle text(dc, kFontHeight, kFontWeight, kMessageColor);
         text.Draw(m_message, ToRect(skin::kInfoMessageText), kMessageFormat);

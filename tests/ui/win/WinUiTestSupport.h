@@ -20,8 +20,18 @@
 
 namespace q5::win::test {
 
+using TextMap = std::map<std::string, std::u16string, std::less<>>;
+
+// A language table of these texts; `texts` must outlive the lookup.
+inline TextLookup LookupIn(const TextMap& texts) {
+    return [&texts](std::string_view key) {
+        const auto found = texts.find(key);
+        return found == texts.end() ? std::u16string() : found->second;
+    };
+}
+
 inline TextLookup SampleTexts() {
-    static const std::map<std::string, std::u16string, std::less<>> texts = {
+    static const TextMap texts = {
         {"tc_ok", u"OK"},
         {"tc_cancel", u"Cancel"},
         {"tc_retitle", u"Korvo Q5"},
@@ -30,10 +40,7 @@ inline TextLookup SampleTexts() {
         {"tc_exit", u"Exit"},
         {"tc_mouse_title", u"Korvo Q5 Mouse Driver"},
     };
-    return [](std::string_view key) {
-        const auto found = texts.find(key);
-        return found == texts.end() ? std::u16string() : found->second;
-    };
+    return LookupIn(texts);
 }
 
 // Runs `steps` one per timer tick, from whatever loop is dispatching (a
@@ -96,6 +103,18 @@ inline std::uint32_t ResourcePixel(int bitmapId, int x, int y) {
     ::DeleteDC(dc);
     ::DeleteObject(bitmap);
     return (color & 0xFF) << 16 | (color & 0xFF00) | (color >> 16 & 0xFF);
+}
+
+// A real left click (SendInput) at the centre of a window.
+inline void ClickCentre(HWND hwnd) {
+    RECT r{};
+    ::GetWindowRect(hwnd, &r);
+    ::SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+    INPUT clicks[2]{};
+    clicks[0].type = clicks[1].type = INPUT_MOUSE;
+    clicks[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    clicks[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    ::SendInput(2, clicks, sizeof(INPUT));
 }
 
 // Pumps the queue until it is empty, so windows have painted.
