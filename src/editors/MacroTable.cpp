@@ -15,11 +15,11 @@ void MacroTable::setCount(std::uint32_t count) {
 }
 
 std::size_t MacroTable::count() const {
-    return std::min<std::size_t>(storedCount(), kMaxMacros);
+    return std::min<std::size_t>(storedCount(), kSlots);
 }
 
 const tagMACROINFO* MacroTable::Macro(std::size_t number) const {
-    return number < kMaxMacros ? &macros[number] : nullptr;
+    return number < kSlots ? &macros[number] : nullptr;
 }
 
 }  // namespace q5
