@@ -19,7 +19,7 @@ std::size_t MacroTable::count() const {
 }
 
 const tagMACROINFO* MacroTable::Macro(std::size_t number) const {
-    return number < kSlots ? &macros[number] : nullptr;
+    return number < kMaxMacros ? &macros[number] : nullptr;
 }
 
 }  // namespace q5

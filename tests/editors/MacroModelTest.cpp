@@ -67,7 +67,8 @@ TEST(MacroTableLayout, StoredCountIsBoundedByTheHundredSlots) {
     EXPECT_EQ(table.count(), 100u);
     table.setCount(99);
     EXPECT_EQ(table.count(), 99u);
-    EXPECT_EQ(table.Macro(99), &table.macros[99]);
+    EXPECT_EQ(table.Macro(98), &table.macros[98]);
+    EXPECT_EQ(table.Macro(99), nullptr);
     EXPECT_EQ(table.Macro(100), nullptr);
     EXPECT_EQ(table.Macro(255), nullptr);
 }
