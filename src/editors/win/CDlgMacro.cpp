@@ -80,7 +80,6 @@ CDlgMacro::CDlgMacro(TextLookup texts, std::wstring programFolder, int preselect
       m_texts(std::move(texts)),
       m_folder(WithSeparator(std::move(programFolder))),
       m_preselected(preselectedMacro),
-      m_parent(parent),
       m_settings(settings),
       m_names(m_folder),
       m_events(m_folder) {}
@@ -118,9 +117,11 @@ void CDlgMacro::PlaceWindow() {
     ::GetObjectW(m_normal, sizeof face, &face);
     const int width = m_normal ? face.bmWidth : skin::kMacroFaceSize.width;
     const int height = m_normal ? face.bmHeight : skin::kMacroFaceSize.height;
+    // Over the window that owns the editor (the given parent, or else the
+    // application's main window), or over the screen when there is none.
     RECT over{0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
-    if (m_parent && m_parent->GetSafeHwnd()) {
-        over = m_parent->GetWindowRect();
+    if (HWND owner = GetOwnerOrParent()) {
+        ::GetWindowRect(owner, &over);
     }
     MoveWindow(over.left + (over.right - over.left - width) / 2,
                over.top + (over.bottom - over.top - height) / 2, width, height);

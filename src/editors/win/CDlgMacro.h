@@ -105,7 +105,6 @@ private:
     TextLookup m_texts;
     std::wstring m_folder;
     int m_preselected;
-    CWnd* m_parent;
     SettingsStore& m_settings;
     WinClock m_clock;
     WinInput m_input;

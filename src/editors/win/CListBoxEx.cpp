@@ -182,7 +182,7 @@ void CListBoxEx::OpenEdit() {
     const auto hit = static_cast<DWORD>(
         SendMessageW(LB_ITEMFROMPOINT, 0, MAKELPARAM(cursor.x, cursor.y)));
     const int index = static_cast<int>(LOWORD(hit));
-    if (m_edit || GetCount() <= 0 || index >= GetCount()) {
+    if (m_edit || s_editOwner || GetCount() <= 0 || index >= GetCount()) {
         return;
     }
     RECT rect{};

@@ -301,7 +301,8 @@ TEST_F(MacroDialogTest, NamesAreEditedInPlaceWithRealTyping) {
         shot = CaptureWindow(d.GetSafeHwnd());
         // A double-click while the edit is open opens no second one.
         HWND edit = names.EditWindow();
-        names.SendMessageW(WM_COMMAND, MAKEWPARAM(CDlgMacro::kNameListId, LBN_DBLCLK));
+        d.SendMessageW(WM_COMMAND, MAKEWPARAM(CDlgMacro::kNameListId, LBN_DBLCLK),
+                       reinterpret_cast<LPARAM>(names.GetSafeHwnd()));
         secondEditRefused = names.EditWindow() == edit;
         PressKeys({VK_RETURN});
         afterEnter = names.ItemText(1);
