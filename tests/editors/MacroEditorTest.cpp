@@ -3,8 +3,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <map>
-
+#include "EditorTexts.h"
 #include "platform/sim/SimPlatform.h"
 
 namespace q5 {
@@ -24,20 +23,6 @@ public:
     bool present = true;
     std::vector<int> statuses;
 };
-
-TextLookup Texts() {
-    static const std::map<std::string, std::u16string, std::less<>> texts = {
-        {"tc_new_macro", u"New macro"},
-        {"tc_macro_msg3", u"In use"},
-        {"tc_macro_editor", u"Macro editor"},
-        {"tc_macro_start", u"Start"},
-        {"tc_macro_end", u"Stop"},
-    };
-    return [](std::string_view key) {
-        const auto found = texts.find(key);
-        return found == texts.end() ? std::u16string() : found->second;
-    };
-}
 
 tagMACROINFO Macro(std::u16string_view name, std::vector<MacroStep> steps = {},
                    std::int32_t delayFlag = 0, std::int32_t loopFlag = 0,
@@ -89,7 +74,7 @@ protected:
     MacroEditor& Open(int preselected) {
         editor = std::make_unique<MacroEditor>(
             MacroEditor::Services{store, hook, desktop.clock, desktop.input, desktop.dialogs,
-                                  Texts()},
+                                  test::EditorTexts()},
             preselected);
         editor->SetOwner(WindowHandle{0x77});
         editor->Open();
@@ -127,7 +112,7 @@ TEST_F(MacroEditorTest, OpeningSelectsTheGivenMacroAndShowsItsEvents) {
     EXPECT_TRUE(e.loopOption());
     EXPECT_EQ(e.countText(), u"5");
     EXPECT_FALSE(e.countEnabled());
-    EXPECT_EQ(e.recordCaption(), u"Start");
+    EXPECT_EQ(e.recordCaption(), u"Start recording");
 }
 
 TEST_F(MacroEditorTest, OpeningWithANumberBeyondTheMacrosSelectsNothingAndKeepsIt) {
@@ -144,7 +129,7 @@ TEST_F(MacroEditorTest, RecordingWithoutTheDelayBoxListsNoPauses) {
     MacroEditor& e = Open(0);
     e.PressRecord();
     EXPECT_TRUE(e.recording());
-    EXPECT_EQ(e.recordCaption(), u"Stop");
+    EXPECT_EQ(e.recordCaption(), u"Stop recording");
     // The earlier steps, flags and count are gone; the name stays.
     EXPECT_EQ(Selected(), Macro(u"m"));
     EXPECT_THAT(e.events(), IsEmpty());
@@ -296,7 +281,7 @@ TEST_F(MacroEditorTest, EndingARecordingUnchecksTheDelayBox) {
     EXPECT_FALSE(e.recording());
     EXPECT_FALSE(e.delayBoxChecked());
     EXPECT_FALSE(e.delayOption());
-    EXPECT_EQ(e.recordCaption(), u"Start");
+    EXPECT_EQ(e.recordCaption(), u"Start recording");
 }
 
 TEST_F(MacroEditorTest, TheLoopBoxStoresTheShownCount) {

@@ -46,11 +46,6 @@ RECT ToRect(const Rect& r) {
     return RECT{r.left, r.top, r.right, r.bottom};
 }
 
-HBITMAP LoadFace(int id) {
-    return static_cast<HBITMAP>(
-        ::LoadImageW(AppInstance(), MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
-}
-
 std::wstring AsWide(const std::u16string& text) {
     return std::wstring(Wide(text));
 }
@@ -86,7 +81,6 @@ CDlgMacro::CDlgMacro(TextLookup texts, std::wstring programFolder, int preselect
 
 CDlgMacro::~CDlgMacro() {
     DestroyWindow();
-    FreeFaces();
     if (m_countBrush) {
         ::DeleteObject(m_countBrush);
     }
@@ -96,27 +90,10 @@ int CDlgMacro::ChosenMacro() const {
     return m_editor ? m_editor->selectedMacro() : m_preselected;
 }
 
-void CDlgMacro::LoadFaces() {
-    FreeFaces();
-    m_normal = LoadFace(Q5_IDB_MACRO_NORMAL);
-    m_hover = LoadFace(Q5_IDB_MACRO_HOVER);
-    m_pressed = LoadFace(Q5_IDB_MACRO_PRESSED);
-}
-
-void CDlgMacro::FreeFaces() {
-    for (HBITMAP* face : {&m_normal, &m_hover, &m_pressed}) {
-        if (*face) {
-            ::DeleteObject(*face);
-            *face = nullptr;
-        }
-    }
-}
-
 void CDlgMacro::PlaceWindow() {
-    BITMAP face{};
-    ::GetObjectW(m_normal, sizeof face, &face);
-    const int width = m_normal ? face.bmWidth : skin::kMacroFaceSize.width;
-    const int height = m_normal ? face.bmHeight : skin::kMacroFaceSize.height;
+    const SIZE size = m_faces.Size({skin::kMacroFaceSize.width, skin::kMacroFaceSize.height});
+    const int width = size.cx;
+    const int height = size.cy;
     // Over the window that owns the editor (the given parent, or else the
     // application's main window), or over the screen when there is none.
     RECT over{0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
@@ -135,19 +112,20 @@ void CDlgMacro::CreateButtons() {
         const char* textKey;
         HBITMAP disabled;
     } buttons[] = {
-        {m_ok, skin::kMacroOkButton, "tc_ok", m_normal},
-        {m_cancel, skin::kMacroCancelButton, "tc_cancel", m_normal},
-        {m_close, skin::kMacroCloseButton, nullptr, m_normal},
-        {m_new, skin::kMacroNewButton, "tc_macro_new", m_normal},
-        {m_delete, skin::kMacroDeleteButton, "tc_macro_del", m_normal},
-        {m_record, skin::kMacroRecordButton, "tc_macro_start", m_pressed},
-        {m_loopBox, skin::kMacroLoopBox, nullptr, m_pressed},
-        {m_delayBox, skin::kMacroDelayBox, nullptr, m_pressed},
+        {m_ok, skin::kMacroOkButton, "tc_ok", m_faces.normal()},
+        {m_cancel, skin::kMacroCancelButton, "tc_cancel", m_faces.normal()},
+        {m_close, skin::kMacroCloseButton, nullptr, m_faces.normal()},
+        {m_new, skin::kMacroNewButton, "tc_macro_new", m_faces.normal()},
+        {m_delete, skin::kMacroDeleteButton, "tc_macro_del", m_faces.normal()},
+        {m_record, skin::kMacroRecordButton, "tc_macro_start", m_faces.pressed()},
+        {m_loopBox, skin::kMacroLoopBox, nullptr, m_faces.pressed()},
+        {m_delayBox, skin::kMacroDelayBox, nullptr, m_faces.pressed()},
     };
     for (const auto& b : buttons) {
         const RECT rect = ToRect(b.rect);
         b.button.Create(rect, this);
-        b.button.SetStateImages(m_normal, m_hover, m_pressed, b.disabled, rect);
+        b.button.SetStateImages(m_faces.normal(), m_faces.hover(), m_faces.pressed(), b.disabled,
+                                rect);
         if (b.textKey) {
             b.button.SetCaption(m_texts ? m_texts(b.textKey) : none);
         }
@@ -194,7 +172,7 @@ void CDlgMacro::SetUpCountField() {
 
 BOOL CDlgMacro::OnInitDialog() {
     CDialog::OnInitDialog();
-    LoadFaces();
+    m_faces.Load(Q5_IDB_MACRO_NORMAL, Q5_IDB_MACRO_HOVER, Q5_IDB_MACRO_PRESSED);
     PlaceWindow();
     CreateButtons();
     CreateLists();
@@ -433,16 +411,7 @@ void CDlgMacro::OnDestroy() {
 LRESULT CDlgMacro::OnPaint() {
     PAINTSTRUCT paint{};
     HDC dc = ::BeginPaint(m_hWnd, &paint);
-    if (m_normal) {
-        BITMAP face{};
-        ::GetObjectW(m_normal, sizeof face, &face);
-        HDC faceDc = ::CreateCompatibleDC(dc);
-        {
-            SelectedObject selected(faceDc, m_normal);
-            ::BitBlt(dc, 0, 0, face.bmWidth, face.bmHeight, faceDc, 0, 0, SRCCOPY);
-        }
-        ::DeleteDC(faceDc);
-    }
+    m_faces.PaintNormal(dc);
     HFONT font = CreateSkinFont(kFaceFontHeight, kFaceFontWeight);
     {
         SelectedObject selected(dc, font);

@@ -28,6 +28,7 @@
 #include "ui/win/CDialog.h"
 #include "ui/win/CEdit.h"
 #include "ui/win/CGDIBitmapBtn.h"
+#include "ui/win/SkinFaces.h"
 
 namespace q5::win {
 
@@ -85,8 +86,6 @@ protected:
     LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
 private:
-    void LoadFaces();
-    void FreeFaces();
     void PlaceWindow();
     void CreateButtons();
     void CreateLists();
@@ -113,9 +112,7 @@ private:
     HookSwitch* m_hook = &m_noHook;
     std::optional<MacroEditor> m_editor;
 
-    HBITMAP m_normal = nullptr;
-    HBITMAP m_hover = nullptr;
-    HBITMAP m_pressed = nullptr;
+    SkinFaces m_faces;
     HBRUSH m_countBrush = nullptr;
     CGDIBitmapBtn m_ok;
     CGDIBitmapBtn m_cancel;

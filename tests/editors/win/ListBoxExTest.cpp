@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "editors/win/CListBoxEx.h"
-#include "ui/win/CWinApp.h"
+#include "EditorWinTestSupport.h"
 
 namespace q5::win {
 namespace {
@@ -30,19 +30,6 @@ protected:
     }
 };
 
-void Pump() {
-    MSG msg;
-    for (int round = 0; round < 4; ++round) {
-        while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            if (!CWinApp::PreTranslate(&msg)) {
-                ::TranslateMessage(&msg);
-                ::DispatchMessageW(&msg);
-            }
-        }
-        ::Sleep(15);
-    }
-}
-
 class ListBoxExTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -54,25 +41,11 @@ protected:
         list.AddItem(L"first", 0);
         list.AddItem(L"second", 3);
         ::SetForegroundWindow(parent.GetSafeHwnd());
-        Pump();
+        test::Pump();
     }
 
-    // Double-clicks item `index` with the real mouse.
     void DoubleClick(CListBoxEx& target, int index) {
-        RECT item{};
-        target.SendMessageW(LB_GETITEMRECT, static_cast<WPARAM>(index),
-                            reinterpret_cast<LPARAM>(&item));
-        POINT p{(item.left + item.right) / 2, (item.top + item.bottom) / 2};
-        ::ClientToScreen(target.GetSafeHwnd(), &p);
-        ::SetCursorPos(p.x, p.y);
-        for (int i = 0; i < 2; ++i) {
-            INPUT clicks[2]{};
-            clicks[0].type = clicks[1].type = INPUT_MOUSE;
-            clicks[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-            clicks[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-            ::SendInput(2, clicks, sizeof(INPUT));
-        }
-        Pump();
+        test::ClickAt(test::ItemCentre(target.GetSafeHwnd(), index), 2);
     }
     void SetEditText(const wchar_t* text) {
         ::SetWindowTextW(list.EditWindow(), text);
@@ -114,7 +87,7 @@ TEST_F(ListBoxExTest, LosingTheFocusCommitsAndPostsThePosition) {
     EXPECT_EQ(list.EditedItem(), 1);
     SetEditText(L"renamed");
     ::SetFocus(other.GetSafeHwnd());
-    Pump();
+    test::Pump();
     EXPECT_EQ(list.EditWindow(), nullptr);
     EXPECT_EQ(list.EditedItem(), -1);
     EXPECT_EQ(list.ItemText(1), L"renamed");
@@ -131,7 +104,7 @@ TEST_F(ListBoxExTest, EscapeRestoresTheTextAndPostsNothing) {
     ASSERT_NE(list.EditWindow(), nullptr);
     SetEditText(L"dropped");
     ::SendMessageW(list.EditWindow(), WM_KEYUP, VK_ESCAPE, 0);
-    Pump();
+    test::Pump();
     EXPECT_EQ(list.EditWindow(), nullptr);
     EXPECT_EQ(list.ItemText(0), L"first");
     EXPECT_EQ(list.GetCurSel(), 0);
@@ -143,7 +116,7 @@ TEST_F(ListBoxExTest, AddItemClosesAnOpenEditWithoutCommitting) {
     ASSERT_NE(list.EditWindow(), nullptr);
     SetEditText(L"dropped");
     list.AddItem(L"third", 4);
-    Pump();
+    test::Pump();
     EXPECT_EQ(list.EditWindow(), nullptr);
     EXPECT_EQ(list.ItemText(0), L"first");
     EXPECT_EQ(list.GetCurSel(), 2);

@@ -6,15 +6,15 @@
 
 #include <gtest/gtest.h>
 
-#include <map>
 #include <string>
 #include <vector>
 
+#include "../EditorTexts.h"
+#include "EditorWinTestSupport.h"
 #include "editors/win/CDlgMacro.h"
 #include "platform/win/WinPlatform.h"
 #include "ui/ResourceIds.h"
 #include "ui/SkinLayout.h"
-#include "ui/win/CWinApp.h"
 #include "ui/win/GdiPlus.h"
 #include "ui/win/WindowCapture.h"
 #include "ui/win/WinUiTestSupport.h"
@@ -33,67 +33,14 @@ public:
     std::vector<int> statuses;
 };
 
-TextLookup Texts() {
-    static const std::map<std::string, std::u16string, std::less<>> texts = {
-        {"tc_ok", u"OK"},
-        {"tc_cancel", u"Cancel"},
-        {"tc_new_macro", u"New macro"},
-        {"tc_macro_editor", u"Macro editor"},
-        {"tc_macro_list", u"Macros"},
-        {"tc_macro_panel", u"Recorded keys"},
-        {"tc_macro_loop", u"Repeat"},
-        {"tc_macro_delay", u"Record delays"},
-        {"tc_macro_start", u"Start recording"},
-        {"tc_macro_end", u"Stop recording"},
-        {"tc_macro_new", u"New"},
-        {"tc_macro_del", u"Delete"},
-        {"tc_macro_msg3", u"In use"},
-    };
-    return [](std::string_view key) {
-        const auto found = texts.find(key);
-        return found == texts.end() ? std::u16string() : found->second;
-    };
-}
-
-// Empties the queue as the program's message loop does, pre-translation
-// included, so keys reach the editor as they would with a user.
-void Pump() {
-    MSG msg;
-    for (int round = 0; round < 5; ++round) {
-        while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            if (!CWinApp::PreTranslate(&msg)) {
-                ::TranslateMessage(&msg);
-                ::DispatchMessageW(&msg);
-            }
-        }
-        ::Sleep(20);
-    }
-}
-
 // 0x00BBGGRR as the 0xRRGGBB of a captured picture.
 std::uint32_t Rgb(COLORREF color) {
     return (color & 0xFF) << 16 | (color & 0xFF00) | (color >> 16 & 0xFF);
 }
 
-void SendMouse(DWORD down, DWORD up, int times = 1) {
-    for (int i = 0; i < times; ++i) {
-        INPUT clicks[2]{};
-        clicks[0].type = clicks[1].type = INPUT_MOUSE;
-        clicks[0].mi.dwFlags = down;
-        clicks[1].mi.dwFlags = up;
-        ::SendInput(2, clicks, sizeof(INPUT));
-        Pump();
-    }
-}
-
-void ClickAt(POINT screen, int times = 1) {
-    ::SetCursorPos(screen.x, screen.y);
-    SendMouse(MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP, times);
-}
-
 void Click(CWnd& control) {
     const RECT r = control.GetWindowRect();
-    ClickAt({(r.left + r.right) / 2, (r.top + r.bottom) / 2});
+    test::ClickAt({(r.left + r.right) / 2, (r.top + r.bottom) / 2});
 }
 
 void PressKeys(const std::vector<WORD>& keys) {
@@ -103,7 +50,7 @@ void PressKeys(const std::vector<WORD>& keys) {
         press[0].ki.wVk = press[1].ki.wVk = key;
         press[1].ki.dwFlags = KEYEVENTF_KEYUP;
         ::SendInput(2, press, sizeof(INPUT));
-        Pump();
+        test::Pump();
     }
 }
 
@@ -164,7 +111,7 @@ protected:
                     return false;
                 }
                 ::SetForegroundWindow(open->GetSafeHwnd());
-                Pump();
+                test::Pump();
                 act(*open);
                 return true;
             },
@@ -205,7 +152,7 @@ protected:
 };
 
 TEST_F(MacroDialogTest, RecordsReportsShowsThemAndOkStoresTheTable) {
-    CDlgMacro dialog(Texts(), folder, 1, nullptr, store);
+    CDlgMacro dialog(q5::test::EditorTexts(), folder, 1, nullptr, store);
     RgbImage shot;
     std::vector<LRESULT> kinds;
     std::vector<std::wstring> texts;
@@ -220,7 +167,7 @@ TEST_F(MacroDialogTest, RecordsReportsShowsThemAndOkStoresTheTable) {
         for (const auto& [key, flags] : reports) {
             ::PostMessageW(self, CDlgMacro::kKeyReport, key, flags);
         }
-        Pump();
+        test::Pump();
         CListBoxEx& events = d.EventList();
         for (int i = 0; i < events.GetCount(); ++i) {
             kinds.push_back(events.GetItemData(i));
@@ -228,7 +175,7 @@ TEST_F(MacroDialogTest, RecordsReportsShowsThemAndOkStoresTheTable) {
         }
         selection = events.GetCurSel();
         ::UpdateWindow(self);
-        Pump();
+        test::Pump();
         shot = CaptureWindow(self);
         const RECT last = ItemRect(events, 3);
         const RECT first = ItemRect(events, 0);
@@ -278,7 +225,7 @@ TEST_F(MacroDialogTest, RecordsReportsShowsThemAndOkStoresTheTable) {
 }
 
 TEST_F(MacroDialogTest, NamesAreEditedInPlaceWithRealTyping) {
-    CDlgMacro dialog(Texts(), folder, 0, nullptr, store);
+    CDlgMacro dialog(q5::test::EditorTexts(), folder, 0, nullptr, store);
     bool editOpened = false;
     std::wstring limited;
     std::wstring afterEnter;
@@ -287,10 +234,8 @@ TEST_F(MacroDialogTest, NamesAreEditedInPlaceWithRealTyping) {
     RgbImage shot;
     const INT_PTR result = Run(dialog, [&](CDlgMacro& d) {
         CListBoxEx& names = d.NameList();
-        const RECT item = ItemRect(names, 1);
-        POINT centre{(item.left + item.right) / 2, (item.top + item.bottom) / 2};
-        ::ClientToScreen(names.GetSafeHwnd(), &centre);
-        ClickAt(centre, 2);
+        const POINT centre = test::ItemCentre(names.GetSafeHwnd(), 1);
+        test::ClickAt(centre, 2);
         editOpened = names.EditWindow() != nullptr;
         if (!editOpened) {
             return;
@@ -307,7 +252,7 @@ TEST_F(MacroDialogTest, NamesAreEditedInPlaceWithRealTyping) {
         PressKeys({VK_RETURN});
         afterEnter = names.ItemText(1);
 
-        ClickAt(centre, 2);
+        test::ClickAt(centre, 2);
         PressKeys({'X', VK_ESCAPE});
         afterEscape = names.ItemText(1);
         // Enter and Esc with the focus on a button press nothing.
@@ -331,7 +276,7 @@ TEST_F(MacroDialogTest, NamesAreEditedInPlaceWithRealTyping) {
 }
 
 TEST_F(MacroDialogTest, TheLoopBoxEnablesTheColouredCountFieldAndItsTimerRestoresOne) {
-    CDlgMacro dialog(Texts(), folder, 0, nullptr, store);
+    CDlgMacro dialog(q5::test::EditorTexts(), folder, 0, nullptr, store);
     bool enabledAfterClick = false;
     std::uint32_t fieldBackground = 0;
     std::wstring emptied;
@@ -341,7 +286,7 @@ TEST_F(MacroDialogTest, TheLoopBoxEnablesTheColouredCountFieldAndItsTimerRestore
         Click(d.LoopBox());
         enabledAfterClick = ::IsWindowEnabled(d.CountField().GetSafeHwnd()) != FALSE;
         ::UpdateWindow(d.GetSafeHwnd());
-        Pump();
+        test::Pump();
         shot = CaptureWindow(d.GetSafeHwnd());
         const RECT field = d.CountField().GetClientRect();
         fieldBackground = PixelOf(shot, d.GetSafeHwnd(), d.CountField().GetSafeHwnd(),
@@ -350,7 +295,7 @@ TEST_F(MacroDialogTest, TheLoopBoxEnablesTheColouredCountFieldAndItsTimerRestore
         emptied = TextOf(d.CountField().GetSafeHwnd());
         const DWORD start = ::GetTickCount();
         while (::GetTickCount() - start < 1500) {
-            Pump();
+            test::Pump();
         }
         later = TextOf(d.CountField().GetSafeHwnd());
         d.PostMessageW(WM_CLOSE);
@@ -366,7 +311,7 @@ TEST_F(MacroDialogTest, TheLoopBoxEnablesTheColouredCountFieldAndItsTimerRestore
 
 TEST_F(MacroDialogTest, CloseCountsAsCancelAndKeepsTheStoredMacros) {
     const MacroTable before = StoredTable();
-    CDlgMacro dialog(Texts(), folder, 0, nullptr, store);
+    CDlgMacro dialog(q5::test::EditorTexts(), folder, 0, nullptr, store);
     const INT_PTR result = Run(dialog, [&](CDlgMacro& d) {
         Click(d.NewButton());
         Click(d.NewButton());
