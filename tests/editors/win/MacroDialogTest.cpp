@@ -279,12 +279,22 @@ TEST_F(MacroDialogTest, TheLoopBoxEnablesTheColouredCountFieldAndItsTimerRestore
     CDlgMacro dialog(q5::test::EditorTexts(), folder, 0, nullptr, store);
     bool enabledAfterClick = false;
     std::uint32_t fieldBackground = 0;
+    std::int32_t typedCount = 0;
+    std::vector<int> statusesWhileTyping;
     std::wstring emptied;
     std::wstring later;
     RgbImage shot;
     const INT_PTR result = Run(dialog, [&](CDlgMacro& d) {
+        Click(d.RecordButton());
         Click(d.LoopBox());
         enabledAfterClick = ::IsWindowEnabled(d.CountField().GetSafeHwnd()) != FALSE;
+        // Typing the count during a recording switches the reports off.
+        Click(d.CountField());
+        d.CountField().SetSel(0, -1);
+        PressKeys({'4', '2', 'X'});
+        typedCount = d.Editor()->macros().FindMacro(0)->loopCount();
+        Click(d.EventList());
+        statusesWhileTyping = hook.statuses;
         ::UpdateWindow(d.GetSafeHwnd());
         test::Pump();
         shot = CaptureWindow(d.GetSafeHwnd());
@@ -304,6 +314,8 @@ TEST_F(MacroDialogTest, TheLoopBoxEnablesTheColouredCountFieldAndItsTimerRestore
 
     EXPECT_EQ(IDCANCEL, result);
     EXPECT_TRUE(enabledAfterClick);
+    EXPECT_EQ(typedCount, 42);
+    EXPECT_EQ(statusesWhileTyping, (std::vector<int>{0, 1, 0, 1}));
     EXPECT_EQ(fieldBackground, Rgb(0xC3C3C4));
     EXPECT_EQ(emptied, L"");
     EXPECT_EQ(later, L"1");
