@@ -21,6 +21,11 @@ RECT ToRect(const Rect& r) {
     return RECT{r.left, r.top, r.right, r.bottom};
 }
 
+HBITMAP LoadSkin(int id) {
+    return static_cast<HBITMAP>(
+        ::LoadImageW(AppInstance(), MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+}
+
 void DrawSkinText(HDC dc, const std::u16string& text, const Rect& where, UINT format) {
     std::u16string copy = text;
     RECT rect = ToRect(where);
@@ -34,6 +39,23 @@ CInfoDlg::CInfoDlg(TextLookup texts, CWnd* parent)
 
 CInfoDlg::~CInfoDlg() {
     DestroyWindow();
+    FreeFaces();
+}
+
+void CInfoDlg::LoadFaces() {
+    FreeFaces();
+    m_normal = LoadSkin(Q5_IDB_INFO_NORMAL);
+    m_hover = LoadSkin(Q5_IDB_INFO_HOVER);
+    m_pressed = LoadSkin(Q5_IDB_INFO_PRESSED);
+}
+
+void CInfoDlg::FreeFaces() {
+    for (HBITMAP* face : {&m_normal, &m_hover, &m_pressed}) {
+        if (*face) {
+            ::DeleteObject(*face);
+            *face = nullptr;
+        }
+    }
 }
 
 void CInfoDlg::CreateButtons() {
@@ -49,8 +71,7 @@ void CInfoDlg::CreateButtons() {
     for (const auto& b : buttons) {
         const RECT rect = ToRect(b.rect);
         b.button.Create(rect, this);
-        b.button.SetStateImages(m_faces.normal(), m_faces.hover(), m_faces.pressed(),
-                                m_faces.normal(), rect);
+        b.button.SetStateImages(m_normal, m_hover, m_pressed, m_normal, rect);
         if (b.textKey) {
             b.button.m_textColors = {kButtonTextLit, kButtonTextNormal, kButtonTextLit};
             b.button.SetCaption(m_texts ? m_texts(b.textKey) : std::u16string());
@@ -61,10 +82,13 @@ void CInfoDlg::CreateButtons() {
 BOOL CInfoDlg::OnInitDialog() {
     CDialog::OnInitDialog();
     SetWindowTextW(kWindowText);
-    m_faces.Load(Q5_IDB_INFO_NORMAL, Q5_IDB_INFO_HOVER, Q5_IDB_INFO_PRESSED);
-    const SIZE size = m_faces.Size({skin::kInfoFaceSize.width, skin::kInfoFaceSize.height});
-    MoveWindow((::GetSystemMetrics(SM_CXFULLSCREEN) - size.cx) / 2,
-               (::GetSystemMetrics(SM_CYFULLSCREEN) - size.cy) / 2, size.cx, size.cy);
+    LoadFaces();
+    BITMAP face{};
+    ::GetObjectW(m_normal, sizeof face, &face);
+    const int width = m_normal ? face.bmWidth : skin::kInfoFaceSize.width;
+    const int height = m_normal ? face.bmHeight : skin::kInfoFaceSize.height;
+    MoveWindow((::GetSystemMetrics(SM_CXFULLSCREEN) - width) / 2,
+               (::GetSystemMetrics(SM_CYFULLSCREEN) - height) / 2, width, height);
     CreateButtons();
     return TRUE;
 }
@@ -93,7 +117,16 @@ LRESULT CInfoDlg::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
 LRESULT CInfoDlg::OnPaint() {
     PAINTSTRUCT paint{};
     HDC dc = ::BeginPaint(m_hWnd, &paint);
-    m_faces.PaintNormal(dc);
+    if (m_normal) {
+        BITMAP face{};
+        ::GetObjectW(m_normal, sizeof face, &face);
+        HDC faceDc = ::CreateCompatibleDC(dc);
+        {
+            SelectedObject selected(faceDc, m_normal);
+            ::BitBlt(dc, 0, 0, face.bmWidth, face.bmHeight, faceDc, 0, 0, SRCCOPY);
+        }
+        ::DeleteDC(faceDc);
+    }
     HFONT font = CreateSkinFont(kFontHeight, kFontWeight);
     {
         SelectedObject selected(dc, font);

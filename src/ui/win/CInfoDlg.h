@@ -10,7 +10,6 @@
 #include "ui/TextLookup.h"
 #include "ui/win/CDialog.h"
 #include "ui/win/CGDIBitmapBtn.h"
-#include "ui/win/SkinFaces.h"
 
 namespace q5::win {
 
@@ -33,10 +32,14 @@ protected:
 
 private:
     LRESULT OnPaint();
+    void LoadFaces();
+    void FreeFaces();
     void CreateButtons();
 
     TextLookup m_texts;
-    SkinFaces m_faces;
+    HBITMAP m_normal = nullptr;
+    HBITMAP m_hover = nullptr;
+    HBITMAP m_pressed = nullptr;
     CGDIBitmapBtn m_close;
     CGDIBitmapBtn m_ok;
     CGDIBitmapBtn m_cancel;
