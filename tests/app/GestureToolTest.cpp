@@ -12,7 +12,7 @@ using ::testing::HasSubstr;
 using test::RunTool;
 
 TEST(GestureTool, BadArgumentsGiveOneLineAndStatus2) {
-    for (const char* arguments : {"gesture", "gesture 0x8001 nonsense", "gesture 0x8001+",
+    for (const char* arguments : {"gesture", "gesture 0x8001 nonsense", "gesture 0x8001+x",
                                   "gesture 0x100000000", "gesture 0x8001+60001"}) {
         const auto result = RunTool(arguments);
         EXPECT_EQ(result.status, 2) << arguments;

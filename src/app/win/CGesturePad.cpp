@@ -9,11 +9,12 @@ namespace q5::win {
 namespace {
 
 constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_CLIPCHILDREN;
-constexpr DWORD kExStyle = WS_EX_TOOLWINDOW;
+constexpr DWORD kExStyle = WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE;
 constexpr UINT kFirstButtonId = 100;
 constexpr UINT kStatusId = 99;
 constexpr UINT_PTR kScriptTimer = 1;
 constexpr int kFontHeight = 14;
+constexpr int kFaceColor = COLOR_BTNFACE;
 constexpr int kFontWeight = 400;
 // A script can be no larger than its largest well-formed payload.
 constexpr DWORD kMaxPayloadSize =
@@ -108,9 +109,24 @@ LRESULT CGesturePad::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
             return OnCopyData(reinterpret_cast<const COPYDATASTRUCT*>(lParam));
         case WM_MOUSEACTIVATE:
             return MA_NOACTIVATE;
+        case WM_ERASEBKGND:
+            return OnEraseBackground(reinterpret_cast<HDC>(wParam));
+        case WM_CTLCOLORSTATIC:
+            return OnStatusColor(reinterpret_cast<HDC>(wParam));
         default:
             return CWnd::HandleMessage(msg, wParam, lParam);
     }
+}
+
+LRESULT CGesturePad::OnEraseBackground(HDC dc) {
+    const RECT client = GetClientRect();
+    ::FillRect(dc, &client, ::GetSysColorBrush(kFaceColor));
+    return TRUE;
+}
+
+LRESULT CGesturePad::OnStatusColor(HDC dc) {
+    ::SetBkColor(dc, ::GetSysColor(kFaceColor));
+    return reinterpret_cast<LRESULT>(::GetSysColorBrush(kFaceColor));
 }
 
 BOOL CGesturePad::OnCommand(WPARAM wParam, LPARAM) {

@@ -53,6 +53,8 @@ protected:
 
 private:
     LRESULT OnCopyData(const COPYDATASTRUCT* data);
+    LRESULT OnEraseBackground(HDC dc);
+    LRESULT OnStatusColor(HDC dc);
     void CreateControls();
     void FireCodes(const std::vector<std::uint32_t>& codes);
     void ArmScriptTimer();
