@@ -90,17 +90,19 @@ bool TourDriver::Run() {
     for (const auto& step : TourSteps()) {
         std::printf("tour: %.*s\n", static_cast<int>(step.title.size()), step.title.data());
         std::fflush(stdout);
-        if (!RunStep(step)) {
-            return false;
-        }
-        if (!step.screenshot.empty() && !Screenshot(step.screenshot)) {
+        if (!RunStep(step) || (!step.screenshot.empty() && !Screenshot(step.screenshot))) {
+            CloseDemo();
             return false;
         }
     }
-    if (m_options.closeDemo) {
+    CloseDemo();
+    return true;
+}
+
+void TourDriver::CloseDemo() {
+    if (m_options.closeDemo && m_main) {
         ::PostMessageW(m_main, WM_CLOSE, 0, 0);
     }
-    return true;
 }
 
 bool TourDriver::RunStep(const TourStepInfo& step) {

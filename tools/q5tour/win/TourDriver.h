@@ -32,6 +32,7 @@ public:
 
 private:
     bool RunStep(const TourStepInfo& step);
+    void CloseDemo();
     bool ShowMainWindow();
     bool SelectSlot();
     bool OpenFunctionMenu();
