@@ -57,12 +57,7 @@ protected:
 
     void ClickButton(std::size_t index) {
         const RECT r = pad.Button(index).GetWindowRect();
-        ::SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2);
-        INPUT clicks[2]{};
-        clicks[0].type = clicks[1].type = INPUT_MOUSE;
-        clicks[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-        clicks[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-        ::SendInput(2, clicks, sizeof(INPUT));
+        test::ClickAt((r.left + r.right) / 2, (r.top + r.bottom) / 2);
     }
 
     // Runs q5tool on a thread of its own while this thread keeps the pad's

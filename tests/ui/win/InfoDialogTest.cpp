@@ -71,12 +71,7 @@ TEST(InfoDialog, RealMouseClickOnOk) {
     const INT_PTR result = RunWith([](CInfoDlg& d) {
         ::SetForegroundWindow(d.GetSafeHwnd());
         const RECT ok = d.OkButton().GetWindowRect();
-        ::SetCursorPos((ok.left + ok.right) / 2, (ok.top + ok.bottom) / 2);
-        INPUT clicks[2]{};
-        clicks[0].type = clicks[1].type = INPUT_MOUSE;
-        clicks[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-        clicks[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-        ::SendInput(2, clicks, sizeof(INPUT));
+        test::ClickAt((ok.left + ok.right) / 2, (ok.top + ok.bottom) / 2);
     });
     EXPECT_EQ(IDOK, result);
 }
