@@ -2,8 +2,8 @@
 
 #include "ui/ResourceIds.h"
 #include "ui/SkinLayout.h"
+#include "ui/win/SkinBitmap.h"
 #include "ui/win/SkinFont.h"
-#include "ui/win/WideText.h"
 
 namespace q5::win {
 namespace {
@@ -21,17 +21,6 @@ RECT ToRect(const Rect& r) {
     return RECT{r.left, r.top, r.right, r.bottom};
 }
 
-HBITMAP LoadSkin(int id) {
-    return static_cast<HBITMAP>(
-        ::LoadImageW(AppInstance(), MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
-}
-
-void DrawSkinText(HDC dc, const std::u16string& text, const Rect& where, UINT format) {
-    std::u16string copy = text;
-    RECT rect = ToRect(where);
-    ::DrawTextW(dc, const_cast<wchar_t*>(Wide(copy)), -1, &rect, format);
-}
-
 }  // namespace
 
 CInfoDlg::CInfoDlg(TextLookup texts, CWnd* parent)
@@ -44,9 +33,9 @@ CInfoDlg::~CInfoDlg() {
 
 void CInfoDlg::LoadFaces() {
     FreeFaces();
-    m_normal = LoadSkin(Q5_IDB_INFO_NORMAL);
-    m_hover = LoadSkin(Q5_IDB_INFO_HOVER);
-    m_pressed = LoadSkin(Q5_IDB_INFO_PRESSED);
+    m_normal = LoadBitmapResource(Q5_IDB_INFO_NORMAL);
+    m_hover = LoadBitmapResource(Q5_IDB_INFO_HOVER);
+    m_pressed = LoadBitmapResource(Q5_IDB_INFO_PRESSED);
 }
 
 void CInfoDlg::FreeFaces() {
@@ -117,26 +106,13 @@ LRESULT CInfoDlg::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
 LRESULT CInfoDlg::OnPaint() {
     PAINTSTRUCT paint{};
     HDC dc = ::BeginPaint(m_hWnd, &paint);
-    if (m_normal) {
-        BITMAP face{};
-        ::GetObjectW(m_normal, sizeof face, &face);
-        HDC faceDc = ::CreateCompatibleDC(dc);
-        {
-            SelectedObject selected(faceDc, m_normal);
-            ::BitBlt(dc, 0, 0, face.bmWidth, face.bmHeight, faceDc, 0, 0, SRCCOPY);
-        }
-        ::DeleteDC(faceDc);
-    }
-    HFONT font = CreateSkinFont(kFontHeight, kFontWeight);
+    PaintBitmap(dc, m_normal);
     {
-        SelectedObject selected(dc, font);
-        ::SetBkMode(dc, TRANSPARENT);
-        ::SetTextColor(dc, kMessageColor);
-        DrawSkinText(dc, m_message, skin::kInfoMessageText, kMessageFormat);
-        DrawSkinText(dc, m_texts ? m_texts("tc_retitle") : std::u16string(), skin::kInfoTitleText,
-                     kTitleFormat);
+        const SkinTextStyle text(dc, kFontHeight, kFontWeight, kMessageColor);
+        text.Draw(m_message, ToRect(skin::kInfoMessageText), kMessageFormat);
+        text.Draw(m_texts ? m_texts("tc_retitle") : std::u16string(), ToRect(skin::kInfoTitleText),
+                  kTitleFormat);
     }
-    ::DeleteObject(font);
     ::EndPaint(m_hWnd, &paint);
     return 0;
 }
