@@ -1,5 +1,7 @@
 #include "app/DemoTour.h"
 
+#include "editors/KeyNames.h"
+#include "i18n/Unicode.h"
 #include "model/GestureDispatcher.h"
 #include "platform/TextFormat.h"
 #include "ui/SkinLayout.h"
@@ -46,8 +48,10 @@ std::uint32_t TourGestureEvent() {
     return *EventOfSlot(kTourSlot);
 }
 
-std::string DescribeHookedKey(std::uint32_t vk, std::uint32_t flags) {
-    return StringPrintf("key 0x%02x %s%s%s", vk, (flags & kHookUp) ? "up" : "down",
+std::string DescribeHookedKey(Input& input, std::uint32_t vk, std::uint32_t flags) {
+    const std::string name = Utf16ToUtf8(KeyName(input, static_cast<std::uint8_t>(vk)));
+    return StringPrintf("key 0x%02x %s%s%s%s%s", vk, name.c_str(), name.empty() ? "" : " ",
+                        (flags & kHookUp) ? "up" : "down",
                         (flags & kHookExtended) ? " extended" : "",
                         (flags & kHookInjected) ? " injected" : "");
 }

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "model/ActionCode.h"
+#include "platform/Input.h"
 #include "platform/PlatformTypes.h"
 
 namespace q5 {
@@ -55,10 +56,11 @@ Point ApplyButtonPoint();
 // The driver event that the tour fires for its slot.
 std::uint32_t TourGestureEvent();
 
-// One line per hooked event: "key 0x11 down", "key 0x43 up injected",
+// One line per hooked event: "key 0x11 Ctrl down", "key 0x43 C up injected",
 // "mouse 0x020a data 0x00780000" (the message and the hook's mouse data).
-// `flags` are the low-level hook's LLKHF_ bits.
-std::string DescribeHookedKey(std::uint32_t vk, std::uint32_t flags);
+// `flags` are the low-level hook's LLKHF_ bits; keys are named as the
+// program names them, through `input`'s keyboard layout.
+std::string DescribeHookedKey(Input& input, std::uint32_t vk, std::uint32_t flags);
 std::string DescribeHookedMouse(std::uint32_t message, std::uint32_t mouseData);
 
 }  // namespace q5

@@ -5,6 +5,7 @@
 
 #include <set>
 
+#include "platform/sim/SimPlatform.h"
 #include "ui/SkinLayout.h"
 
 namespace q5 {
@@ -45,9 +46,11 @@ TEST(DemoTour, StepsInOrderWithDistinctScreenshots) {
 }
 
 TEST(DemoTour, DescribesWhatTheHookSaw) {
-    EXPECT_EQ(DescribeHookedKey(0x11, 0x00), "key 0x11 down");
-    EXPECT_EQ(DescribeHookedKey(0x43, 0x81), "key 0x43 up extended");
-    EXPECT_EQ(DescribeHookedKey(0x5b, 0x11), "key 0x5b down extended injected");
+    sim::SimPlatform desktop;
+    EXPECT_EQ(DescribeHookedKey(desktop.input, 0x11, 0x00), "key 0x11 Ctrl down");
+    EXPECT_EQ(DescribeHookedKey(desktop.input, 0x43, 0x81), "key 0x43 C up extended");
+    EXPECT_EQ(DescribeHookedKey(desktop.input, 0x5b, 0x11), "key 0x5b LWin down extended injected");
+    EXPECT_EQ(DescribeHookedKey(desktop.input, 0x00, 0x80), "key 0x00 up");
     EXPECT_EQ(DescribeHookedMouse(0x20a, 0x00780000), "mouse 0x020a data 0x00780000");
 }
 

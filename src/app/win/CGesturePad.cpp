@@ -113,6 +113,9 @@ LRESULT CGesturePad::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
             return OnEraseBackground(reinterpret_cast<HDC>(wParam));
         case WM_CTLCOLORSTATIC:
             return OnStatusColor(reinterpret_cast<HDC>(wParam));
+        case WM_DISPLAYCHANGE:
+            PlaceBesideOwner();
+            return 0;
         default:
             return CWnd::HandleMessage(msg, wParam, lParam);
     }

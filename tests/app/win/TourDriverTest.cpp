@@ -161,8 +161,8 @@ TEST(TourDriver, PlaysEveryStepAgainstTheMainWindowAndReportsTheSynthesisedInput
     ASSERT_GE(lines.size(), 5u);
     EXPECT_THAT(std::vector(lines.end() - 5, lines.end()),
                 ElementsAre("tour: gesture 0x80000008; input seen by a low-level hook:",
-                            StartsWith("  key 0x11 down"), StartsWith("  key 0x43 down"),
-                            StartsWith("  key 0x43 up"), StartsWith("  key 0x11 up")));
+                            StartsWith("  key 0x11 Ctrl down"), StartsWith("  key 0x43 C down"),
+                            StartsWith("  key 0x43 C up"), StartsWith("  key 0x11 Ctrl up")));
     for (const auto& step : TourSteps()) {
         if (!step.screenshot.empty()) {
             const std::string shot = outputDir + "\\" + std::string(step.screenshot);

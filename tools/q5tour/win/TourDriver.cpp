@@ -8,6 +8,7 @@
 #include "i18n/Unicode.h"
 #include "model/ButtonSetting.h"
 #include "model/SettingsStore.h"
+#include "platform/win/WinInput.h"
 #include "platform/TextFormat.h"
 #include "ui/PngWriter.h"
 #include "ui/SkinLayout.h"
@@ -221,8 +222,9 @@ bool TourDriver::FireGesture() {
     const auto keys = hook.keys();
     const auto mice = hook.mice();
     std::printf("tour: gesture 0x%08x; input seen by a low-level hook:\n", TourGestureEvent());
+    win::WinInput input;
     for (const auto& key : keys) {
-        std::printf("  %s\n", DescribeHookedKey(key.vk, key.flags).c_str());
+        std::printf("  %s\n", DescribeHookedKey(input, key.vk, key.flags).c_str());
     }
     for (const auto& mouse : mice) {
         std::printf("  %s\n", DescribeHookedMouse(static_cast<std::uint32_t>(mouse.message),
