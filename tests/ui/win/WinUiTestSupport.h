@@ -105,16 +105,22 @@ inline std::uint32_t ResourcePixel(int bitmapId, int x, int y) {
     return (color & 0xFF) << 16 | (color & 0xFF00) | (color >> 16 & 0xFF);
 }
 
-// A real left click (SendInput) at the centre of a window.
-inline void ClickCentre(HWND hwnd) {
-    RECT r{};
-    ::GetWindowRect(hwnd, &r);
-    ::SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+// A real left click at a screen point: the pointer moves there, then the
+// button goes down and up through SendInput.
+inline void ClickAt(int x, int y) {
+    ::SetCursorPos(x, y);
     INPUT clicks[2]{};
     clicks[0].type = clicks[1].type = INPUT_MOUSE;
     clicks[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
     clicks[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
     ::SendInput(2, clicks, sizeof(INPUT));
+}
+
+// A real left click (SendInput) at the centre of a window.
+inline void ClickCentre(HWND hwnd) {
+    RECT r{};
+    ::GetWindowRect(hwnd, &r);
+    ClickAt((r.left + r.right) / 2, (r.top + r.bottom) / 2);
 }
 
 // Pumps the queue until it is empty, so windows have painted.
