@@ -20,11 +20,4 @@ public:
     virtual void SetStatus(int status) = 0;
 };
 
-// The switch of an editor that runs without the library.
-class NoHookSwitch final : public HookSwitch {
-public:
-    bool Available() const override { return false; }
-    void SetStatus(int) override {}
-};
-
 }  // namespace q5

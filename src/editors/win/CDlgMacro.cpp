@@ -176,6 +176,10 @@ BOOL CDlgMacro::OnInitDialog() {
 
     SetWindowTextW(kWindowText);
     SetUpCountField();
+    // Without the library the editor works, but nothing records.
+    if (m_hook == &m_librarySwitch && m_library.Load(m_folder)) {
+        m_library.Install(m_hWnd);
+    }
     m_editor.emplace(MacroEditor::Services{m_settings, *m_hook, m_clock, m_input, m_dialogs,
                                            m_texts},
                      m_preselected);
@@ -403,6 +407,7 @@ void CDlgMacro::OnDestroy() {
     if (m_hook->Available()) {
         m_hook->SetStatus(kHookReportsOff);
     }
+    m_library.Free();
 }
 
 LRESULT CDlgMacro::OnPaint() {

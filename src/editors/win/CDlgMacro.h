@@ -20,6 +20,8 @@
 #include "editors/HookSwitch.h"
 #include "editors/MacroEditor.h"
 #include "editors/win/CListBoxEx.h"
+#include "editors/win/HookLibrary.h"
+#include "editors/win/HookLibrarySwitch.h"
 #include "model/SettingsStore.h"
 #include "platform/win/WinClock.h"
 #include "platform/win/WinDialogs.h"
@@ -57,8 +59,9 @@ public:
     // After IDOK: the macro to assign to the slot, -1 for none.
     int ChosenMacro() const;
 
-    // Replaces the hook library by another switch of the key reports (tests
-    // that post the reports themselves); call before DoModal.
+    // Replaces the hook library KBGetKey.dll of the program folder by another
+    // switch of the key reports (tests that post the reports themselves);
+    // call before DoModal.
     void UseHookSwitch(HookSwitch& hook) { m_hook = &hook; }
 
     BOOL PreTranslateMessage(MSG* msg) override;
@@ -108,8 +111,9 @@ private:
     WinClock m_clock;
     WinInput m_input;
     WinDialogs m_dialogs;
-    NoHookSwitch m_noHook;
-    HookSwitch* m_hook = &m_noHook;
+    HookLibrary m_library;
+    HookLibrarySwitch m_librarySwitch{m_library};
+    HookSwitch* m_hook = &m_librarySwitch;
     std::optional<MacroEditor> m_editor;
 
     SkinFaces m_faces;

@@ -11,6 +11,7 @@
 
 #include "../EditorTexts.h"
 #include "EditorWinTestSupport.h"
+#include "editors/KeyNames.h"
 #include "editors/win/CDlgMacro.h"
 #include "platform/win/WinPlatform.h"
 #include "ui/ResourceIds.h"
@@ -101,7 +102,8 @@ protected:
     void TearDown() override { ::RegDeleteKeyW(HKEY_LOCAL_MACHINE, kKey); }
 
     // Runs the editor while `act` is applied to it once it shows.
-    INT_PTR Run(CDlgMacro& dialog, const std::function<void(CDlgMacro&)>& act) {
+    INT_PTR Run(CDlgMacro& dialog, const std::function<void(CDlgMacro&)>& act,
+                bool withLibrary = false) {
         ::SetCursorPos(1, 1);
         int ticks = 0;
         TimerScript script({
@@ -125,7 +127,9 @@ protected:
                 return true;
             },
         });
-        dialog.UseHookSwitch(hook);
+        if (!withLibrary) {
+            dialog.UseHookSwitch(hook);
+        }
         return dialog.DoModal();
     }
 
@@ -222,6 +226,61 @@ TEST_F(MacroDialogTest, RecordsReportsShowsThemAndOkStoresTheTable) {
     EXPECT_EQ(recorded.steps[2].vk, VK_F5);
     EXPECT_EQ(recorded.steps[3].keyUp, 1);
     EXPECT_EQ(stored, store.macros());
+}
+
+TEST_F(MacroDialogTest, RecordsRealKeysThroughTheHookLibrary) {
+    CDlgMacro dialog(q5::test::EditorTexts(), L"" Q5_BIN_DIR, 0, nullptr, store);
+    std::vector<LRESULT> kinds;
+    std::vector<std::wstring> texts;
+    bool recording = false;
+    const INT_PTR result = Run(
+        dialog,
+        [&](CDlgMacro& d) {
+            Click(d.RecordButton());
+            recording = d.Editor()->recording();
+            PressKeys({'Q', VK_F7});
+            for (int round = 0; round < 10 && d.EventList().GetCount() < 4; ++round) {
+                test::Pump();
+            }
+            for (int i = 0; i < d.EventList().GetCount(); ++i) {
+                kinds.push_back(d.EventList().GetItemData(i));
+                texts.push_back(d.EventList().ItemText(i));
+            }
+            Click(d.OkButton());
+        },
+        true);
+
+    EXPECT_EQ(IDOK, result);
+    EXPECT_TRUE(recording);
+    EXPECT_EQ(kinds, (std::vector<LRESULT>{3, 2, 3, 2}));
+    EXPECT_EQ(texts, (std::vector<std::wstring>{L"Q", L"Q", L"F7", L"F7"}));
+    const tagMACROINFO stored = StoredTable().macros[0];
+    EXPECT_EQ(stored.name(), u"Greeting");
+    EXPECT_EQ(stored.steps[0].vk, 'Q');
+    EXPECT_EQ(stored.steps[0].keyUp, 0);
+    EXPECT_EQ(stored.steps[3].vk, VK_F7);
+    EXPECT_EQ(stored.steps[3].keyUp, 1);
+    // The library reports the mouse too: the click on OK that ends the
+    // recording is its last event.
+    ASSERT_EQ(stored.stepCount(), 6);
+    EXPECT_EQ(stored.steps[4].vk, kKeyCodeLeftButton);
+    EXPECT_EQ(stored.steps[4].keyUp, 0);
+    EXPECT_EQ(stored.steps[5].keyUp, 1);
+}
+
+TEST_F(MacroDialogTest, WithoutTheHookLibraryRecordDoesNothing) {
+    CDlgMacro dialog(q5::test::EditorTexts(), folder, 0, nullptr, store);
+    bool recording = true;
+    const INT_PTR result = Run(
+        dialog,
+        [&](CDlgMacro& d) {
+            Click(d.RecordButton());
+            recording = d.Editor()->recording();
+            Click(d.CancelButton());
+        },
+        true);
+    EXPECT_EQ(IDCANCEL, result);
+    EXPECT_FALSE(recording);
 }
 
 TEST_F(MacroDialogTest, NamesAreEditedInPlaceWithRealTyping) {
