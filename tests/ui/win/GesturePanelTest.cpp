@@ -220,6 +220,14 @@ int CountColour(const RgbImage& shot, const Rect& r, std::uint32_t colour) {
     return count;
 }
 
+// Text in `colour` over `face` inside `r`, judged whatever the font.
+void ExpectInk(const RgbImage& shot, const Rect& r, const RgbImage& face, std::uint32_t colour) {
+    const test::Ink ink = test::InkOver(shot, r.left, r.top, face, r.left, r.top, r.right - r.left,
+                                        r.bottom - r.top, colour);
+    EXPECT_GT(ink.inked, 0);
+    EXPECT_EQ(0, ink.stray);
+}
+
 TEST_F(GesturePanel, OpensOnPageZeroAtTheMainDialogsPlace) {
     RECT frame = panel.GetWindowRect();
     ::MapWindowPoints(nullptr, host.GetSafeHwnd(), reinterpret_cast<POINT*>(&frame), 2);
@@ -240,12 +248,15 @@ TEST_F(GesturePanel, OpensOnPageZeroAtTheMainDialogsPlace) {
         EXPECT_EQ(test::ResourcePixel(Q5_IDB_PANEL_BACKGROUND, p.x, p.y), shot.at(p.x, p.y))
             << p.x << "," << p.y;
     }
-    EXPECT_GT(CountColour(shot, skin::kPanelMarkText, kMarkColour), 5);
+    const RgbImage background = test::ResourceImage(Q5_IDB_PANEL_BACKGROUND);
+    ExpectInk(shot, skin::kPanelMarkText, background, kMarkColour);
     EXPECT_EQ(0, CountColour(shot, Rect{0, 36, 605, 169}, kMarkColour));
     // Labels in their dark grey on the faded strip's face.
+    const RgbImage faded = test::ResourceImage(Q5_IDB_PAGE0_FADED);
     for (int slot = 0; slot < 7; ++slot) {
         const Rect label = PanelSlotLayoutOf(slot).label;
-        EXPECT_GT(CountColour(shot, label, kLabelColour), 5) << slot;
+        SCOPED_TRACE(slot);
+        ExpectInk(shot, label, faded, kLabelColour);
         EXPECT_EQ(test::ResourcePixel(Q5_IDB_PAGE0_FADED, label.left + 1, label.top + 1),
                   shot.at(label.left + 1, label.top + 1))
             << slot;

@@ -8,6 +8,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <functional>
 #include <map>
 #include <string>
@@ -103,6 +104,69 @@ inline std::uint32_t ResourcePixel(int bitmapId, int x, int y) {
     ::DeleteDC(dc);
     ::DeleteObject(bitmap);
     return (color & 0xFF) << 16 | (color & 0xFF00) | (color >> 16 & 0xFF);
+}
+
+// A bitmap resource, whole, as 0xRRGGBB pixels.
+inline RgbImage ResourceImage(int bitmapId) {
+    auto* bitmap = static_cast<HBITMAP>(::LoadImageW(AppInstance(), MAKEINTRESOURCEW(bitmapId),
+                                                     IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+    BITMAP info{};
+    ::GetObjectW(bitmap, sizeof info, &info);
+    RgbImage image;
+    image.width = info.bmWidth;
+    image.height = info.bmHeight;
+    image.pixels.resize(static_cast<std::size_t>(image.width) * image.height);
+    BITMAPINFO format{};
+    format.bmiHeader.biSize = sizeof format.bmiHeader;
+    format.bmiHeader.biWidth = image.width;
+    format.bmiHeader.biHeight = -image.height;  // top row first
+    format.bmiHeader.biPlanes = 1;
+    format.bmiHeader.biBitCount = 32;
+    format.bmiHeader.biCompression = BI_RGB;
+    HDC dc = ::CreateCompatibleDC(nullptr);
+    ::GetDIBits(dc, bitmap, 0, image.height, image.pixels.data(), &format, DIB_RGB_COLORS);
+    ::DeleteDC(dc);
+    ::DeleteObject(bitmap);
+    for (std::uint32_t& pixel : image.pixels) {
+        pixel &= 0xFFFFFF;  // BGRA in memory reads as 0x00RRGGBB
+    }
+    return image;
+}
+
+// Text drawn over a face, judged without depending on how a font
+// rasterises: `inked` counts the pixels that differ from the face, `stray`
+// those among them that are no mix of the face's colour and the text colour
+// (every channel between the two, as any anti-aliasing blends).
+struct Ink {
+    int inked = 0;
+    int stray = 0;
+};
+
+// Compares the `width` x `height` area of `shot` at (shotX, shotY) with
+// the area of `face` at (faceX, faceY); `color` is 0xRRGGBB.
+inline Ink InkOver(const RgbImage& shot, int shotX, int shotY, const RgbImage& face, int faceX,
+                   int faceY, int width, int height, std::uint32_t color) {
+    Ink ink;
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            const std::uint32_t seen = shot.at(shotX + x, shotY + y);
+            const std::uint32_t under = face.at(faceX + x, faceY + y);
+            if (seen == under) {
+                continue;
+            }
+            ++ink.inked;
+            for (int shift : {0, 8, 16}) {
+                const auto c = [shift](std::uint32_t rgb) { return int(rgb >> shift & 0xFF); };
+                const int low = std::min(c(under), c(color));
+                const int high = std::max(c(under), c(color));
+                if (c(seen) < low || c(seen) > high) {
+                    ++ink.stray;
+                    break;
+                }
+            }
+        }
+    }
+    return ink;
 }
 
 // A real left click at a screen point: the pointer moves there, then the
