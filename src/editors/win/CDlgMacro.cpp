@@ -42,10 +42,6 @@ constexpr std::array<FaceText, 5> kFaceTexts{{
     {"tc_macro_delay", {255, 81, 350, 92}},
 }};
 
-RECT ToRect(const Rect& r) {
-    return RECT{r.left, r.top, r.right, r.bottom};
-}
-
 std::wstring AsWide(const std::u16string& text) {
     return std::wstring(Wide(text));
 }
@@ -179,9 +175,9 @@ BOOL CDlgMacro::OnInitDialog() {
 
     SetWindowTextW(kWindowText);
     SetUpCountField();
-    m_editor.emplace(MacroEditor::Services{m_settings, *m_hook, m_clock, m_input, m_dialogs,
-                                           m_texts},
-                     m_preselected);
+    m_editor.emplace(
+        MacroEditor::Services{m_settings, *m_hook, m_clock, m_input, m_dialogs, m_texts},
+        m_preselected);
     m_editor->SetOwner(WindowHandle{reinterpret_cast<std::uintptr_t>(m_hWnd)});
     m_editor->Open();
     Sync();
