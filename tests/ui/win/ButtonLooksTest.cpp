@@ -42,6 +42,12 @@ Box PixelsOf(const RgbImage& image, std::uint32_t color) {
     return box;
 }
 
+// Some text was drawn, and only in the expected colour.
+void ExpectCaption(const test::Ink& ink) {
+    EXPECT_GT(ink.inked, 0);
+    EXPECT_EQ(0, ink.stray);
+}
+
 // The information dialog's face with its OK button on a plain host window.
 class ButtonLooks : public ::testing::Test {
 protected:
@@ -78,6 +84,12 @@ protected:
         return CaptureWindow(button.GetSafeHwnd());
     }
 
+    // The caption's ink in `color` over the face of `bitmapId`, whatever the font.
+    test::Ink CaptionInk(const RgbImage& shot, int bitmapId, ColorRef color) {
+        return test::InkOver(shot, 0, 0, test::ResourceImage(bitmapId), rect.left, rect.top,
+                             shot.width, shot.height, AsRgb(color));
+    }
+
     // A corner of the button, clear of the caption.
     std::uint32_t FacePixel(int bitmapId) {
         return test::ResourcePixel(bitmapId, rect.left + 2, rect.top + 2);
@@ -100,7 +112,7 @@ TEST_F(ButtonLooks, EachStateShowsItsImageAndCaptionColour) {
     const RgbImage rest = Shot();
     ASSERT_EQ(rect.right - rect.left, rest.width);
     EXPECT_EQ(FacePixel(Q5_IDB_INFO_NORMAL), rest.at(2, 2));
-    EXPECT_GT(PixelsOf(rest, AsRgb(Rgb(83, 97, 103))).count, 5);
+    ExpectCaption(CaptionInk(rest, Q5_IDB_INFO_NORMAL, Rgb(83, 97, 103)));
     EXPECT_EQ(0, PixelsOf(rest, kWhite).count);
     test::SaveShot(rest, "button-normal.png");
 
@@ -108,7 +120,7 @@ TEST_F(ButtonLooks, EachStateShowsItsImageAndCaptionColour) {
     EXPECT_TRUE(button.IsHovering());
     const RgbImage lit = Shot();
     EXPECT_EQ(FacePixel(Q5_IDB_INFO_HOVER), lit.at(2, 2));
-    EXPECT_GT(PixelsOf(lit, kWhite).count, 5);
+    ExpectCaption(CaptionInk(lit, Q5_IDB_INFO_HOVER, Rgb(255, 255, 255)));
     test::SaveShot(lit, "button-hover.png");
     ::ReleaseCapture();
     button.SendMessageW(WM_KILLFOCUS);
@@ -117,7 +129,7 @@ TEST_F(ButtonLooks, EachStateShowsItsImageAndCaptionColour) {
     button.SetState(TRUE);
     const RgbImage held = Shot();
     EXPECT_EQ(FacePixel(Q5_IDB_INFO_PRESSED), held.at(2, 2));
-    EXPECT_GT(PixelsOf(held, kWhite).count, 5);
+    ExpectCaption(CaptionInk(held, Q5_IDB_INFO_PRESSED, Rgb(255, 255, 255)));
     test::SaveShot(held, "button-pressed.png");
     button.SetState(FALSE);
 
@@ -130,7 +142,7 @@ TEST_F(ButtonLooks, EachStateShowsItsImageAndCaptionColour) {
     button.EnableWindow(FALSE);
     const RgbImage disabled = Shot();
     EXPECT_EQ(FacePixel(Q5_IDB_INFO_NORMAL), disabled.at(2, 2));
-    EXPECT_GT(PixelsOf(disabled, AsRgb(Rgb(83, 97, 103))).count, 5);
+    ExpectCaption(CaptionInk(disabled, Q5_IDB_INFO_NORMAL, Rgb(83, 97, 103)));
     test::SaveShot(disabled, "button-disabled.png");
 }
 
@@ -161,6 +173,47 @@ TEST_F(ButtonLooks, DraggingInWithTheButtonDownDoesNotHighlight) {
 TEST_F(ButtonLooks, CuttingFromANullSourceKeepsTheImage) {
     button.SetStateImages(nullptr, nullptr, nullptr, nullptr, RECT{0, 0, 10, 10});
     EXPECT_EQ(FacePixel(Q5_IDB_INFO_NORMAL), Shot().at(2, 2));
+}
+
+TEST_F(ButtonLooks, WithoutImagesItsAreaStaysUnpaintedEvenWithACaption) {
+    constexpr int kSize = 40;
+    CGDIBitmapBtn bare;
+    ASSERT_TRUE(bare.Create(RECT{0, 0, kSize, kSize}, &host));
+    bare.SetCaption(u"OK");
+    bare.m_textColors = {Rgb(255, 255, 255), Rgb(83, 97, 103), Rgb(255, 255, 255)};
+    constexpr COLORREF kMarker = RGB(0x12, 0x34, 0x56);
+    HDC screen = ::GetDC(nullptr);
+    HDC dc = ::CreateCompatibleDC(screen);
+    HBITMAP canvas = ::CreateCompatibleBitmap(screen, kSize, kSize);
+    ::ReleaseDC(nullptr, screen);
+    HGDIOBJ previous = ::SelectObject(dc, canvas);
+    const RECT all{0, 0, kSize, kSize};
+    HBRUSH brush = ::CreateSolidBrush(kMarker);
+    ::FillRect(dc, &all, brush);
+    ::DeleteObject(brush);
+
+    // Drawn as the parent asks an owner-drawn button to draw, at rest and
+    // pressed, into a canvas filled with a marker colour.
+    DRAWITEMSTRUCT item{};
+    item.CtlType = ODT_BUTTON;
+    item.hwndItem = bare.GetSafeHwnd();
+    item.hDC = dc;
+    item.rcItem = all;
+    bare.DrawItem(&item);
+    item.itemState = ODS_SELECTED;
+    bare.DrawItem(&item);
+
+    int changed = 0;
+    for (int y = 0; y < kSize; ++y) {
+        for (int x = 0; x < kSize; ++x) {
+            changed += ::GetPixel(dc, x, y) != kMarker;
+        }
+    }
+    ::SelectObject(dc, previous);
+    ::DeleteObject(canvas);
+    ::DeleteDC(dc);
+    bare.DestroyWindow();
+    EXPECT_EQ(0, changed);
 }
 
 TEST_F(ButtonLooks, TabStopIsRemoved) {
