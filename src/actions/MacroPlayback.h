@@ -10,6 +10,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "actions/KeyCodePlayer.h"
@@ -21,12 +22,15 @@ namespace q5 {
 
 class MacroPlayback final : public MacroPlayer {
 public:
-    // `avoidTitle` is read at every step, so it may change after construction.
+    // Playback stops when the foreground window carries `avoidTitle` (the
+    // tray tip); the playback keeps its own copy of the text.
     MacroPlayback(Platform platform, KeyCodePlayer& keys, const MacroTable& table,
-                  const std::u16string& avoidTitle)
-        : platform_(platform), keys_(keys), table_(table), avoidTitle_(avoidTitle) {}
+                  std::u16string avoidTitle)
+        : platform_(platform), keys_(keys), table_(table), avoidTitle_(std::move(avoidTitle)) {}
 
     void PlayMacro(std::uint8_t macroNumber) override;
+    // A new tray tip, after a change of language; read at every step.
+    void SetAvoidTitle(std::u16string title) { avoidTitle_ = std::move(title); }
 
 private:
     bool ForegroundAllowsPlayback();
@@ -37,7 +41,7 @@ private:
     Platform platform_;
     KeyCodePlayer& keys_;
     const MacroTable& table_;
-    const std::u16string& avoidTitle_;
+    std::u16string avoidTitle_;
     std::vector<std::uint8_t> held_;  // pressed by this playback, not yet released
 };
 

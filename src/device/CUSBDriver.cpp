@@ -39,6 +39,11 @@ bool CUSBDriver::StartDriverThread(WindowHandle window) {
     }
     thread_ = platform_.threads.CreateThread(kDriverThreadStackSize, [this] { RunWorker(); });
     if (!thread_) {
+        // No worker waits on the semaphore: keep none, so no device is
+        // opened with it and a later start begins afresh.
+        platform_.threads.CloseHandle(semaphore_);
+        semaphore_ = {};
+        target_ = {};
         return false;
     }
     platform_.windowCreation.RegisterClassW(kDriverWindowClass);

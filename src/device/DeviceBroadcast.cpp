@@ -16,16 +16,11 @@ std::array<std::uint8_t, kInterfaceFilterSize> UsbDeviceInterfaceFilter() {
 }
 
 std::optional<std::u16string> InterfaceNameOfBroadcast(std::span<const std::uint8_t> broadcast) {
-    if (broadcast.size() < kBroadcastNameOffset) {
+    if (broadcast.size() < kBroadcastNameOffset ||
+        LoadU32(&broadcast[kBroadcastTypeOffset]) != kDbtDevtypDeviceInterface) {
         return std::nullopt;
     }
-    const std::size_t declared = LoadU32(&broadcast[kBroadcastSizeOffset]);
-    if (LoadU32(&broadcast[kBroadcastTypeOffset]) != kDbtDevtypDeviceInterface ||
-        declared < kBroadcastNameOffset) {
-        return std::nullopt;
-    }
-    const std::size_t end = std::min(declared, broadcast.size());
-    return LoadUtf16(broadcast.subspan(kBroadcastNameOffset, end - kBroadcastNameOffset));
+    return LoadUtf16(broadcast.subspan(kBroadcastNameOffset));
 }
 
 std::vector<std::uint8_t> MakeInterfaceBroadcast(const std::array<std::uint8_t, 16>& interfaceClass,

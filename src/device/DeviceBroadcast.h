@@ -42,8 +42,9 @@ inline constexpr std::array<std::uint8_t, 16> kUsbDeviceInterfaceClass = {
 std::array<std::uint8_t, kInterfaceFilterSize> UsbDeviceInterfaceFilter();
 
 // The interface name of a device-interface broadcast, read no further than
-// the record's own size nor the bytes given; none for any other record or
-// one too short to hold a name.
+// the bytes given: `broadcast` is the record already cut to its own size
+// field (win::BroadcastRecord does that for the system's records); none for
+// any other record or one too short to hold a name.
 std::optional<std::u16string> InterfaceNameOfBroadcast(std::span<const std::uint8_t> broadcast);
 
 // A broadcast record for an interface of the given class and name, as the

@@ -42,7 +42,10 @@ TEST_F(CFaceBookFunctionTest, OtherCodesOpenNoPage) {
 
 TEST_F(CFaceBookFunctionTest, WithoutPluginEntriesDoNothing) {
     desk.windows.SetForeground(TopLevel(u"Browser"));
+    const std::size_t readsBefore = desk.windows.ForegroundReads();
     social.CallSocialEntry("OpenAllFriend");
+    // The foreground window is read even though nobody receives it.
+    EXPECT_EQ(desk.windows.ForegroundReads(), readsBefore + 1);
     EXPECT_THAT(Lines(), IsEmpty());
     EXPECT_THAT(desk.modules.Lookups(), IsEmpty());
     EXPECT_THAT(desk.modules.EntryCalls(), IsEmpty());
@@ -53,9 +56,11 @@ TEST_F(CFaceBookFunctionTest, PluginEntryIsLookedUpEveryTimeAndCalledWithTheFore
     const WindowHandle second = TopLevel(u"Other");
     social.UsePlugin(desk.modules.AddModule({"OpenAllFriend", "OpenAllNotify"}));
     desk.windows.SetForeground(first);
+    const std::size_t readsBefore = desk.windows.ForegroundReads();
     social.CallSocialEntry("OpenAllFriend");
     desk.windows.SetForeground(second);
     social.CallSocialEntry("OpenAllNotify");
+    EXPECT_EQ(desk.windows.ForegroundReads(), readsBefore + 2);
     EXPECT_THAT(desk.modules.Lookups(), ElementsAre("OpenAllFriend", "OpenAllNotify"));
     EXPECT_THAT(desk.modules.EntryCalls(),
                 ElementsAre(sim::EntryCallRecord{"OpenAllFriend", first},

@@ -45,8 +45,23 @@ TEST_F(KeyCodePlayerTest, ModifiersAreReleasedInTheOrderTheyWerePressed) {
                             "key 0x12 0x38 2", "wait 50", "key 0x5b 0x5b 2", "wait 50"));
 }
 
-TEST_F(KeyCodePlayerTest, HighModifierBitsWork) {
-    EXPECT_THAT(Play(0xF0, 0, 0).size(), 16u);
+TEST_F(KeyCodePlayerTest, HighModifierBitsSelectTheSameKeysInTheSameOrder) {
+    EXPECT_THAT(Play(0xF0, 0, 0),
+                ElementsAre("key 0x11 0x1d 0", "wait 50", "key 0x10 0x2a 0", "wait 50",
+                            "key 0x12 0x38 0", "wait 50", "key 0x5b 0x5b 0", "wait 50",
+                            "key 0x11 0x1d 2", "wait 50", "key 0x10 0x2a 2", "wait 50",
+                            "key 0x12 0x38 2", "wait 50", "key 0x5b 0x5b 2", "wait 50"));
+}
+
+TEST_F(KeyCodePlayerTest, EachHighBitAloneSelectsItsModifier) {
+    EXPECT_THAT(Play(0x20, 0, 0),
+                ElementsAre("key 0x10 0x2a 0", "wait 50", "key 0x10 0x2a 2", "wait 50"));
+    desktop.journal.Clear();
+    EXPECT_THAT(Play(0x40, 0, 0),
+                ElementsAre("key 0x12 0x38 0", "wait 50", "key 0x12 0x38 2", "wait 50"));
+    desktop.journal.Clear();
+    EXPECT_THAT(Play(0x80, 0, 0),
+                ElementsAre("key 0x5b 0x5b 0", "wait 50", "key 0x5b 0x5b 2", "wait 50"));
 }
 
 TEST_F(KeyCodePlayerTest, SidedModifiersAreSentAsGenericOnes) {

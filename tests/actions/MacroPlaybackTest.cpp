@@ -121,6 +121,25 @@ TEST_F(MacroPlaybackTest, NoForegroundWindowStopsPlayback) {
     EXPECT_THAT(desktop.journal.Calls(), IsEmpty());
 }
 
+TEST_F(MacroPlaybackTest, KeepsItsOwnCopyOfATemporaryTitle) {
+    Define(0, {Step('A', false), Step('A', true)});
+    MacroPlayback fromTemporary(desktop.platform(), keys, table, std::u16string(kTrayTip));
+    desktop.windows.SetForeground(tray);
+    fromTemporary.PlayMacro(0);
+    EXPECT_THAT(desktop.journal.Calls(), IsEmpty());
+}
+
+TEST_F(MacroPlaybackTest, ANewTitleReplacesTheOldOne) {
+    Define(0, {Step(0xC1, false), Step(0xC1, true)});
+    desktop.windows.SetForeground(tray);
+    playback.SetAvoidTitle(u"Another tip");
+    playback.PlayMacro(0);
+    EXPECT_EQ(Lines().size(), 2u);
+    playback.SetAvoidTitle(kTrayTip);
+    playback.PlayMacro(0);
+    EXPECT_EQ(Lines().size(), 2u);
+}
+
 TEST_F(MacroPlaybackTest, TitleComparisonIsExactAndCaseSensitive) {
     Define(0, {Step(0xC1, false), Step(0xC1, true)});
     desktop.windows.Find(tray)->title = u"korvo q5 touch mouse";

@@ -138,6 +138,32 @@ TEST_F(CUSBDriverTest, RefusedKeyListKeepsTheLocalChange) {
     EXPECT_FALSE(sim.receiver.keyList());
 }
 
+TEST(CUSBDriverStart, AFailedThreadLeavesNothingHalfStarted) {
+    sim::SimPlatform sim;
+    sim.receiver.PlugIn();
+    CUSBDriver driver(sim.platform());
+    sim.threads.SetThreadCreationFails(true);
+    EXPECT_FALSE(driver.StartDriverThread(kDialog));
+    EXPECT_FALSE(driver.semaphore());
+    EXPECT_EQ(sim.threads.OpenHandleCount(), 0u);
+    EXPECT_TRUE(sim.windowCreation.Windows().empty());
+    // No semaphore that nobody waits on is handed to the driver.
+    EXPECT_FALSE(driver.OpenDevice());
+    EXPECT_TRUE(sim.receiver.Commands().empty());
+
+    // A second failure leaks nothing either.
+    EXPECT_FALSE(driver.StartDriverThread(kDialog));
+    EXPECT_EQ(sim.threads.OpenHandleCount(), 0u);
+
+    // Once threads can start, the channel starts whole.
+    sim.threads.SetThreadCreationFails(false);
+    ASSERT_TRUE(driver.StartDriverThread(kDialog));
+    EXPECT_EQ(sim.threads.OpenHandleCount(), 2u);  // the semaphore and the worker
+    EXPECT_EQ(sim.windowCreation.Windows().size(), 1u);
+    ASSERT_TRUE(driver.OpenDevice());
+    EXPECT_EQ(sim.receiver.registeredSemaphore(), driver.semaphore());
+}
+
 TEST(CUSBDriverLifetime, EndingTheChannelReleasesEverything) {
     sim::SimPlatform sim;
     sim.receiver.PlugIn();

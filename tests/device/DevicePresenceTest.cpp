@@ -210,8 +210,13 @@ TEST_F(DevicePresenceTest, RegistersTheDialogForUsbInterfaces) {
     const auto& registration = sim.notifications.Registrations()[0];
     EXPECT_EQ(registration.recipient, kDialog);
     EXPECT_EQ(registration.flags, 0u);
-    const auto filter = UsbDeviceInterfaceFilter();
-    EXPECT_EQ(registration.filter, std::vector<std::uint8_t>(filter.begin(), filter.end()));
+    // Size 32, device interface (5), reserved, GUID_DEVINTERFACE_USB_DEVICE,
+    // an empty name.
+    const std::vector<std::uint8_t> expected = {32,   0,    0,    0,    5,    0,    0,    0,
+                                                0,    0,    0,    0,    0x10, 0xBF, 0xDC, 0xA5,
+                                                0x30, 0x65, 0xD2, 0x11, 0x90, 0x1F, 0x00, 0xC0,
+                                                0x4F, 0xB9, 0x51, 0xED, 0,    0,    0,    0};
+    EXPECT_EQ(registration.filter, expected);
     EXPECT_TRUE(presence.notification());
 }
 

@@ -63,9 +63,17 @@ bool SimThreads::ReleaseSemaphore(KernelHandle handle, std::int32_t releaseCount
     return true;
 }
 
+void SimThreads::SetThreadCreationFails(bool fails) {
+    std::lock_guard lock(mutex_);
+    threadCreationFails_ = fails;
+}
+
 KernelHandle SimThreads::CreateThread(std::size_t stackSize, std::function<void()> routine) {
     auto thread = std::make_shared<Thread>();
     std::lock_guard lock(mutex_);
+    if (threadCreationFails_) {
+        return {};
+    }
     stackSizes_.push_back(stackSize);
     thread->thread = std::thread([state = thread.get(), run = std::move(routine)] {
         run();

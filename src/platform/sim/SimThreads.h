@@ -42,6 +42,9 @@ public:
     // The stack size asked for by each CreateThread, in order.
     std::vector<std::size_t> ThreadStackSizes() const;
     std::size_t OpenHandleCount() const;
+    // While set, CreateThread fails (as when the system is out of
+    // resources) and starts nothing.
+    void SetThreadCreationFails(bool fails);
 
 private:
     struct Semaphore {
@@ -70,6 +73,7 @@ private:
     std::map<std::uintptr_t, std::shared_ptr<Thread>> threads_;
     std::vector<std::shared_ptr<Thread>> allThreads_;
     std::vector<std::size_t> stackSizes_;
+    bool threadCreationFails_ = false;
 };
 
 }  // namespace q5::sim

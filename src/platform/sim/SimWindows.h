@@ -13,6 +13,7 @@
  */
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <map>
 #include <string>
@@ -62,7 +63,12 @@ public:
     WindowHandle ChildWindowFromPoint(WindowHandle parent, Point clientPoint) override;
     bool ScreenToClient(WindowHandle window, Point& point) override;
     WindowHandle GetDesktopWindow() override { return kDesktop; }
-    WindowHandle GetForegroundWindow() override { return foreground_; }
+    WindowHandle GetForegroundWindow() override {
+        ++foregroundReads_;
+        return foreground_;
+    }
+    // How often GetForegroundWindow was called.
+    std::size_t ForegroundReads() const { return foregroundReads_; }
     WindowHandle GetParent(WindowHandle window) override;
     WindowHandle GetWindow(WindowHandle window, std::uint32_t relation) override;
     WindowHandle FindWindowW(const char16_t* className, const char16_t* windowName) override;
@@ -89,6 +95,7 @@ private:
     std::uintptr_t nextHandle_ = 0x20010;
     Point cursor_;
     WindowHandle foreground_;
+    std::size_t foregroundReads_ = 0;
     std::map<std::int32_t, std::int32_t> metrics_;
 };
 

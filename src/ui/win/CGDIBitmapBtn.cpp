@@ -144,6 +144,9 @@ void CGDIBitmapBtn::DrawImage(HDC target, HBITMAP image, int width, int height) 
 
 void CGDIBitmapBtn::DrawWithCaption(HDC target, HBITMAP image, const RECT& client,
                                     const ButtonLook& look) const {
+    if (!image) {
+        return;  // no picture for this state: the area stays as it was
+    }
     const int width = client.right - client.left;
     const int height = client.bottom - client.top;
     HDC offscreen = ::CreateCompatibleDC(target);
@@ -249,6 +252,10 @@ LRESULT CGDIBitmapBtn::OnMouseMove(WPARAM keys, LPARAM position) {
 
 LRESULT CGDIBitmapBtn::OnLButtonDown(WPARAM keys, LPARAM position) {
     // A click on an inactive window both activates it and presses the button.
+    // The owner or parent may itself be a child (the gesture panel inside the
+    // main dialog), which can never be the active window: activate the
+    // top-level window it belongs to, which is the owner or parent itself
+    // for every top-level dialog.
     HWND target = ::GetAncestor(GetOwnerOrParent(), GA_ROOT);
     if (target && target != ::GetActiveWindow()) {
         ::SetActiveWindow(target);

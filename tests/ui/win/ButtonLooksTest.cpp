@@ -158,6 +158,47 @@ TEST_F(ButtonLooks, CuttingFromANullSourceKeepsTheImage) {
     EXPECT_EQ(FacePixel(Q5_IDB_INFO_NORMAL), Shot().at(2, 2));
 }
 
+TEST_F(ButtonLooks, WithoutImagesItsAreaStaysUnpaintedEvenWithACaption) {
+    constexpr int kSize = 40;
+    CGDIBitmapBtn bare;
+    ASSERT_TRUE(bare.Create(RECT{0, 0, kSize, kSize}, &host));
+    bare.SetCaption(u"OK");
+    bare.m_textColors = {Rgb(255, 255, 255), Rgb(83, 97, 103), Rgb(255, 255, 255)};
+    constexpr COLORREF kMarker = RGB(0x12, 0x34, 0x56);
+    HDC screen = ::GetDC(nullptr);
+    HDC dc = ::CreateCompatibleDC(screen);
+    HBITMAP canvas = ::CreateCompatibleBitmap(screen, kSize, kSize);
+    ::ReleaseDC(nullptr, screen);
+    HGDIOBJ previous = ::SelectObject(dc, canvas);
+    const RECT all{0, 0, kSize, kSize};
+    HBRUSH brush = ::CreateSolidBrush(kMarker);
+    ::FillRect(dc, &all, brush);
+    ::DeleteObject(brush);
+
+    // Drawn as the parent asks an owner-drawn button to draw, at rest and
+    // pressed, into a canvas filled with a marker colour.
+    DRAWITEMSTRUCT item{};
+    item.CtlType = ODT_BUTTON;
+    item.hwndItem = bare.GetSafeHwnd();
+    item.hDC = dc;
+    item.rcItem = all;
+    bare.DrawItem(&item);
+    item.itemState = ODS_SELECTED;
+    bare.DrawItem(&item);
+
+    int changed = 0;
+    for (int y = 0; y < kSize; ++y) {
+        for (int x = 0; x < kSize; ++x) {
+            changed += ::GetPixel(dc, x, y) != kMarker;
+        }
+    }
+    ::SelectObject(dc, previous);
+    ::DeleteObject(canvas);
+    ::DeleteDC(dc);
+    bare.DestroyWindow();
+    EXPECT_EQ(0, changed);
+}
+
 TEST_F(ButtonLooks, TabStopIsRemoved) {
     EXPECT_EQ(0, button.GetStyle() & (WS_TABSTOP | WS_BORDER));
     EXPECT_EQ(static_cast<LONG_PTR>(CGDIBitmapBtn::kStyle),

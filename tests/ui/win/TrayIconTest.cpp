@@ -148,6 +148,62 @@ TEST(TrayIcon, ShellRestartAddsTheIconAgain) {
     EXPECT_EQ(static_cast<DWORD>(NIM_DELETE), calls[2].message);
 }
 
+// Right click on the icon, then a real click on the menu's first item: the
+// hidden window comes back at its saved place with its taskbar button, and
+// the program goes on.
+TEST(TrayIcon, MenuFirstItemShowsTheWindow) {
+    std::vector<ShellCall> calls;
+    TrayTestDialog dialog(test::SampleTexts(), calls);
+    ::SetCursorPos(700, 500);
+    bool hiddenBeforeMenu = false;
+    bool menuOpened = false;
+    bool shown = false;
+    bool hasTaskbarButton = false;
+    bool closedByMenu = true;
+    RECT afterShow{};
+    int waits = 0;
+    test::TimerScript script({
+        [&] {
+            dialog.MoveWindow(20, 30, 304, 154);  // moved while hidden: not the saved place
+            hiddenBeforeMenu = !dialog.IsWindowVisible();
+            dialog.PostMessageW(0x600, 128, WM_RBUTTONDOWN);
+            return true;
+        },
+        [&] {
+            HWND menu = MenuWindow();
+            if (!menu || !CMenu::Tracking()) {
+                return ++waits > 50;
+            }
+            menuOpened = true;
+            RECT item{};
+            ::GetMenuItemRect(nullptr, CMenu::Tracking()->GetSafeHmenu(), 0, &item);
+            test::ClickAt((item.left + item.right) / 2, (item.top + item.bottom) / 2);
+            return true;
+        },
+        [&] {
+            if (MenuWindow() && ++waits < 100) {
+                return false;  // the click is still on its way
+            }
+            test::Settle();
+            shown = dialog.IsWindowVisible();
+            closedByMenu = dialog.closed;
+            const LONG_PTR ex = ::GetWindowLongPtrW(dialog.GetSafeHwnd(), GWL_EXSTYLE);
+            hasTaskbarButton = (ex & WS_EX_APPWINDOW) && !(ex & WS_EX_TOOLWINDOW);
+            afterShow = dialog.GetWindowRect();
+            dialog.PostMessageW(WM_CLOSE);
+            return true;
+        },
+    });
+    EXPECT_EQ(IDCANCEL, dialog.DoModal());
+    EXPECT_TRUE(hiddenBeforeMenu);
+    EXPECT_TRUE(menuOpened);
+    EXPECT_TRUE(shown);
+    EXPECT_FALSE(closedByMenu);
+    EXPECT_TRUE(hasTaskbarButton);
+    EXPECT_EQ(300, afterShow.left);
+    EXPECT_EQ(240, afterShow.top);
+}
+
 // Right click: the two-item menu opens; its second item ends the program.
 TEST(TrayIcon, MenuSecondItemClosesTheWindow) {
     std::vector<ShellCall> calls;
