@@ -6,6 +6,8 @@
 #include <shellapi.h>
 
 #include <cstdio>
+#include <filesystem>
+#include <system_error>
 #include <string>
 
 #include "TourDriver.h"
@@ -40,6 +42,8 @@ int main() {
             return 2;
         }
     }
-    ::CreateDirectoryW(options.outputDir.c_str(), nullptr);
+    // The folder and any missing parents (a fresh build tree has none).
+    std::error_code ignored;
+    std::filesystem::create_directories(std::filesystem::path(options.outputDir), ignored);
     return q5::tour::TourDriver(options).Run() ? 0 : 1;
 }
