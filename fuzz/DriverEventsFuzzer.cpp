@@ -8,7 +8,7 @@
 // event code (little-endian) for the operations that queue one.
 //
 // The channel and its worker live for the whole run, as in the program;
-// every input starts with the device open.
+// every input starts with the device open, and gets a program of its own.
 #include <chrono>
 #include <cstddef>
 #include <cstdint>
@@ -35,39 +35,38 @@ enum Operation : std::uint8_t {
     kOperationCount
 };
 
+// The receiver, the channel and its worker thread.
 struct Channel {
     Channel() {
-        program.program.LoadStoredSettings();
-        program.desktop.receiver.PlugIn();
+        device.receiver.PlugIn();
         driver.StartDriverThread(kDialog);
         driver.OpenDevice();
     }
 
     // Waits until every event queued has been posted, checks each message
-    // against what was queued and hands it to the dispatcher.
-    void Deliver() {
-        q5::fuzz::Require(program.desktop.posting.WaitForCount(queued.size(), kArrivalLimit));
-        const auto posted = program.desktop.posting.Take();
+    // against what was queued and hands it to the dispatcher of `run`.
+    void Deliver(q5::fuzz::FuzzedProgram& run) {
+        q5::fuzz::Require(device.posting.WaitForCount(queued.size(), kArrivalLimit));
+        const auto posted = device.posting.Take();
         q5::fuzz::Require(posted.size() == queued.size());
         for (std::size_t i = 0; i < posted.size(); ++i) {
             const q5::WindowMessage& message = posted[i].message;
             q5::fuzz::Require(posted[i].window == kDialog &&
                               message.message == q5::kDriverEventMessage &&
                               message.wParam == queued[i] && message.lParam == 0);
-            program.program.dispatcher.OnDeviceEvent(static_cast<std::uint32_t>(message.wParam));
+            run.program.dispatcher.OnDeviceEvent(static_cast<std::uint32_t>(message.wParam));
         }
         queued.clear();
-        program.desktop.journal.Clear();
     }
 
     void Queue(std::uint32_t code) {
-        if (program.desktop.receiver.QueueEvent(code)) {
+        if (device.receiver.QueueEvent(code)) {
             queued.push_back(code);
         }
     }
 
-    q5::fuzz::FuzzedProgram program;
-    q5::CUSBDriver driver{program.desktop.platform()};
+    q5::sim::SimPlatform device;
+    q5::CUSBDriver driver{device.platform()};
     std::vector<std::uint32_t> queued;
 };
 
@@ -77,22 +76,24 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // Never destroyed: the worker waits for the process to end, as it does
     // in the program.
     static Channel* channel = new Channel;
-    q5::sim::SimReceiver& receiver = channel->program.desktop.receiver;
+    q5::sim::SimReceiver& receiver = channel->device.receiver;
+    q5::fuzz::FuzzedProgram run;
+    run.program.LoadStoredSettings();
     for (std::size_t at = 0; at + kOperationBytes <= size; at += kOperationBytes) {
         const std::uint32_t code = q5::LoadU32(data + at + 1);
         switch (data[at] % kOperationCount) {
             case kQueueLater:
-                channel->program.desktop.clock.Advance(code & 0xF);
+                run.desktop.clock.Advance(code & 0xF);
                 [[fallthrough]];
             case kQueue:
                 channel->Queue(code);
                 break;
             case kUnplug:
-                channel->Deliver();
+                channel->Deliver(run);
                 receiver.Unplug();
                 break;
             case kPlugInAndOpen:
-                channel->Deliver();
+                channel->Deliver(run);
                 receiver.PlugIn();
                 q5::fuzz::Require(channel->driver.OpenDevice());
                 break;
@@ -100,7 +101,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 break;
         }
     }
-    channel->Deliver();
+    channel->Deliver(run);
     if (!receiver.pluggedIn() || !channel->driver.IsDeviceOpen()) {
         receiver.PlugIn();
         q5::fuzz::Require(channel->driver.OpenDevice());

@@ -1,5 +1,7 @@
 #include "FuzzedProgram.h"
 
+#include <cstring>
+#include <memory>
 #include <vector>
 
 #include "i18n/Unicode.h"
@@ -12,6 +14,29 @@ constexpr Rect kScreen{0, 0, 1024, 768};
 constexpr Point kCursor{512, 384};
 constexpr std::uint32_t kOutsideTheTable[] = {0, 3, 0x80000000, 0x80007208, 0xFFFFFFFF};
 constexpr std::uint32_t kZoomDelayMs = 5;
+constexpr std::uint32_t kStartTick = 100000;
+
+// The stored values and the images read from them, for the whole run.
+struct SharedStore {
+    sim::CallJournal journal;
+    sim::SimRegistry registry;
+    sim::SimDialogs dialogs{journal};
+    SettingsStore store{registry, dialogs};
+};
+
+SharedStore& Shared() {
+    static SharedStore* shared = new SharedStore;
+    return *shared;
+}
+
+SettingsStore& ZeroedStore() {
+    SettingsStore& store = Shared().store;
+    std::memset(store.working().data(), 0, ButtonSetting::kSize);
+    std::memset(store.names().data(), 0, ButtonName::kSize);
+    std::memset(store.macros().data(), 0, MacroTable::kSize);
+    store.Activate();
+    return store;
+}
 
 }  // namespace
 
@@ -24,7 +49,8 @@ const LanguageTable& ShippedLanguage() {
     return language->table;
 }
 
-FuzzedProgram::FuzzedProgram() {
+FuzzedProgram::FuzzedProgram() : store(ZeroedStore()), program(desktop, ShippedLanguage(), store) {
+    desktop.clock.SetTick(kStartTick);
     desktop.windows.AddWindow({}, u"Edit", kScreen, kWsVisible | kWsOverlappedWindow | kWsHScroll,
                               u"Untitled - Notepad");
     desktop.windows.SetForeground(
@@ -34,14 +60,19 @@ FuzzedProgram::FuzzedProgram() {
 
 void FuzzedProgram::Plant(std::u16string_view valueName, const std::uint8_t* data,
                           std::size_t size) {
-    desktop.registry.SetValue(kSettingsKey, valueName,
-                              {kRegBinary, std::vector<std::uint8_t>(data, data + size)});
+    Shared().registry.SetValue(kSettingsKey, valueName,
+                               {kRegBinary, std::vector<std::uint8_t>(data, data + size)});
 }
 
 void FuzzedProgram::PlantThreeMacros() {
-    MacroTable table;
+    static bool planted = false;
+    if (planted) {
+        return;
+    }
+    planted = true;
+    auto table = std::make_unique<MacroTable>();
     for (std::uint8_t n = 0; n < 3; ++n) {
-        tagMACROINFO& macro = table.macros[n];
+        tagMACROINFO& macro = table->macros[n];
         macro.steps[0].vk = static_cast<std::uint8_t>('A' + n);
         macro.steps[1].vk = static_cast<std::uint8_t>('A' + n);
         macro.steps[1].keyUp = 1;
@@ -49,8 +80,8 @@ void FuzzedProgram::PlantThreeMacros() {
         macro.setLoopFlag(n);
         macro.setLoopCount(n);
     }
-    table.setCount(3);
-    Plant(kMacroSettingValue, table.data(), MacroTable::kSize);
+    table->setCount(3);
+    Plant(kMacroSettingValue, table->data(), MacroTable::kSize);
 }
 
 void FuzzedProgram::PerformEveryEvent() {

@@ -5,10 +5,9 @@
 // the table (counts above 100, step counts above 199, negative and huge
 // loop counts and pauses, any key code) on the simulated desktop, whose
 // clock never really sleeps.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
-#include <algorithm>
-#include <memory>
 
 #include "FuzzedProgram.h"
 #include "SettingsCommand.h"
@@ -34,7 +33,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const bool inside = position >= 0 && position < static_cast<int>(list.size());
         q5::fuzz::Require((list.FindMacro(position) != nullptr) == inside);
     }
-    auto stored = std::make_unique<q5::MacroTable>();
+    static auto* stored = new q5::MacroTable;
     list.StoreInto(*stored);
     q5::fuzz::Require(stored->count() == std::min(table.count(), q5::MacroTable::kMaxMacros));
 

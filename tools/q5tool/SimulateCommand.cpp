@@ -194,7 +194,8 @@ void Replay(const SimulateOptions& options) {
     for (const auto& file : options.storedFiles) {
         PlantStoredValue(desktop.registry, file.valueName, file.path, error);
     }
-    SimulatedProgram program(desktop, language.table);
+    SettingsStore store(desktop.registry, desktop.dialogs);
+    SimulatedProgram program(desktop, language.table, store);
     program.LoadStoredSettings();
 
     // Times are kept as milliseconds since the start, so that a run crossing

@@ -4,9 +4,10 @@
 
 namespace q5::tool {
 
-SimulatedProgram::SimulatedProgram(sim::SimPlatform& desktop, const LanguageTable& texts)
+SimulatedProgram::SimulatedProgram(sim::SimPlatform& desktop, const LanguageTable& texts,
+                                   SettingsStore& settings)
     : language(texts),
-      store(desktop.registry, desktop.dialogs),
+      store(settings),
       avoidTitle(texts.Text("tc_mouse_title")),
       keys(desktop.platform()),
       macros(desktop.platform(), keys, store.macros(), avoidTitle),

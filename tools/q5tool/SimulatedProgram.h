@@ -1,6 +1,7 @@
 /*
  * The performing half of the program on a simulated desktop: the settings
- * store reading the simulated registry, every action collaborator, the
+ * store reading the simulated registry (kept by the caller, so that a run
+ * of many inputs allocates its images once), every action collaborator, the
  * executor and the dispatcher, wired as the main dialog wires them. The
  * simulate command replays events through it; the fuzzers feed it stored
  * images and driver events.
@@ -25,7 +26,9 @@ namespace q5::tool {
 
 class SimulatedProgram {
 public:
-    SimulatedProgram(sim::SimPlatform& desktop, const LanguageTable& texts);
+    // `settings` reads the desktop's registry and outlives the program.
+    SimulatedProgram(sim::SimPlatform& desktop, const LanguageTable& texts,
+                     SettingsStore& settings);
     SimulatedProgram(const SimulatedProgram&) = delete;
     SimulatedProgram& operator=(const SimulatedProgram&) = delete;
 
@@ -35,7 +38,7 @@ public:
     void LoadStoredSettings();
 
     const LanguageTable& language;
-    SettingsStore store;
+    SettingsStore& store;
     const std::u16string avoidTitle;
     KeyCodePlayer keys;
     MacroPlayback macros;
