@@ -57,6 +57,8 @@ struct Channel {
             run.program.dispatcher.OnDeviceEvent(static_cast<std::uint32_t>(message.wParam));
         }
         queued.clear();
+        // The receiver logs every command; a long run keeps none of them.
+        device.receiver.ClearLog();
     }
 
     void Queue(std::uint32_t code) {
