@@ -1,7 +1,8 @@
 // How fast the reader is: Parse of a ~10 MB generated language-file-shaped
 // document against pugixml's and tinyxml2's parse of the same document, and
 // a full language load (LoadFile, Parse, 173 lookups) of the shipped
-// language.xml. Prints the throughput ratios at the end.
+// language.xml, and a crafted deeply nested file whose end tags close nothing
+// (its time must grow linearly with the depth). Prints the throughput ratios at the end.
 #include <benchmark/benchmark.h>
 
 #include <tinyxml2.h>
@@ -80,6 +81,35 @@ void BM_Tinyxml2Parse(benchmark::State& state) {
                             static_cast<std::int64_t>(text.size()));
 }
 BENCHMARK(BM_Tinyxml2Parse)->Unit(benchmark::kMillisecond);
+
+// A crafted file: `depth` nested elements whose names hold `=`, then as many
+// end tags that close nothing. Each of those is looked up among all the open
+// elements, so the parse must stay linear in the depth.
+std::u16string CraftedNesting(std::int64_t depth) {
+    std::string text = "<r>";
+    for (std::int64_t i = 0; i < depth; ++i) {
+        text += "<e=" + std::to_string(i) + ">";
+    }
+    for (std::int64_t i = 0; i < depth; ++i) {
+        text += "</e=>";
+    }
+    return q5::Utf8ToUtf16(text + "</r>");
+}
+
+void BM_CraftedNesting(benchmark::State& state) {
+    auto files = q5::MakeNativeTextFiles();
+    q5::XmlReader reader(*files);
+    reader.SetDocumentText(CraftedNesting(state.range(0)));
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(reader.Parse());
+    }
+    state.SetComplexityN(state.range(0));
+}
+BENCHMARK(BM_CraftedNesting)
+    ->RangeMultiplier(4)
+    ->Range(1 << 10, 1 << 16)
+    ->Unit(benchmark::kMillisecond)
+    ->Complexity();
 
 void BM_FullLanguageLoad(benchmark::State& state) {
     auto files = q5::MakeNativeTextFiles();

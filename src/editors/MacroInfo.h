@@ -42,6 +42,8 @@ struct tagMACROINFO {
     // The last step slot is never filled.
     static constexpr std::size_t kMaxSteps = 199;
     static constexpr std::size_t kNameUnits = 260;
+    // The editor's count field takes two digits.
+    static constexpr std::int32_t kMaxLoopCount = 99;
 
     std::array<std::uint8_t, 4> reserved{};
     std::array<std::uint8_t, 4> delayFlagBytes{};

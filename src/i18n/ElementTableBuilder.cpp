@@ -7,6 +7,8 @@ namespace q5 {
 namespace {
 
 constexpr std::size_t kInitialStack = 6;
+// Open elements compared one by one with an end tag before the index is asked.
+constexpr std::size_t kCompareDepth = 8;
 
 std::u16string Number(std::int32_t value) {
     const std::string digits = std::to_string(value);
@@ -17,7 +19,11 @@ std::u16string Number(std::int32_t value) {
 
 ElementTableBuilder::ElementTableBuilder(std::u16string_view text, ElementTable& table,
                                          std::u16string& problem, bool ignoreCase)
-    : scanner_(text), table_(table), problem_(problem), ignoreCase_(ignoreCase) {
+    : scanner_(text),
+      table_(table),
+      problem_(problem),
+      ignoreCase_(ignoreCase),
+      index_(ignoreCase) {
     open_.reserve(kInitialStack);
 }
 
@@ -78,6 +84,30 @@ void ElementTableBuilder::Push(const OpenElement& element) {
     open_.push_back(element);
 }
 
+ElementTableBuilder::OpenElement ElementTableBuilder::Pop() {
+    const OpenElement element = open_.back();
+    open_.pop_back();
+    if (open_.size() < indexed_) {
+        index_.RemoveLast(element.name);
+        indexed_ = open_.size();
+    }
+    return element;
+}
+
+std::size_t ElementTableBuilder::FindOpen(std::u16string_view token) {
+    const std::size_t compareTo = open_.size() > kCompareDepth ? open_.size() - kCompareDepth : 0;
+    for (std::size_t match = open_.size(); match > compareTo; --match) {
+        if (TokenMatches(token, open_[match - 1].name, ignoreCase_)) {
+            return match;
+        }
+    }
+    for (; indexed_ < compareTo; ++indexed_) {
+        index_.Add(open_[indexed_].name, static_cast<std::int32_t>(indexed_));
+    }
+    // Elements entered above compareTo were compared already and do not match.
+    return static_cast<std::size_t>(index_.Innermost(token) + 1);
+}
+
 void ElementTableBuilder::LinkAsLastChild(std::int32_t parent, std::int32_t child) {
     ElementRecord& parentRecord = table_[parent];
     ElementRecord& childRecord = table_[child];
@@ -95,10 +125,7 @@ void ElementTableBuilder::LinkAsLastChild(std::int32_t parent, std::int32_t chil
 }
 
 void ElementTableBuilder::OnEndTag(const XmlNode& node) {
-    std::size_t match = open_.size();
-    while (match > 0 && !TokenMatches(node.name, open_[match - 1].name, ignoreCase_)) {
-        --match;
-    }
+    const std::size_t match = FindOpen(node.name);
     if (match == 0) {
         OnUnmatchedEndTag(node);
         return;
@@ -119,7 +146,7 @@ void ElementTableBuilder::OnEndTag(const XmlNode& node) {
         CloseImplicitly();
     }
     closingTag_ = nullptr;
-    open_.pop_back();
+    Pop();
 }
 
 void ElementTableBuilder::OnUnmatchedEndTag(const XmlNode& node) {
@@ -143,8 +170,7 @@ void ElementTableBuilder::MarkProblem() {
 }
 
 void ElementTableBuilder::CloseImplicitly() {
-    const OpenElement element = open_.back();
-    open_.pop_back();
+    const OpenElement element = Pop();
     const std::int32_t parent = open_.empty() ? 0 : open_.back().index;
     table_[0].levelAndFlags |= ElementRecord::kIllFormed;
 

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "i18n/ElementTable.h"
+#include "i18n/OpenElementIndex.h"
 #include "i18n/XmlNode.h"
 #include "i18n/XmlNodeScanner.h"
 
@@ -38,6 +39,10 @@ private:
     void OnUnmatchedEndTag(const XmlNode& node);
     void OnMalformed(const XmlNode& node);
     void Push(const OpenElement& element);
+    OpenElement Pop();
+    // How many open elements, outermost first, lead to the innermost one
+    // that the end tag's `token` names (its position + 1), or 0 for none.
+    std::size_t FindOpen(std::u16string_view token);
     // Closes the innermost open element without an end tag.
     void CloseImplicitly();
     void LinkAsLastChild(std::int32_t parent, std::int32_t child);
@@ -52,6 +57,12 @@ private:
     std::u16string& problem_;
     bool ignoreCase_;
     std::vector<OpenElement> open_;
+    // The innermost open elements are compared with an end tag one by one;
+    // the outer ones, open_[0] to open_[indexed_ - 1], are found through
+    // the index, entered only once an end tag has to look below the inner
+    // ones, so that a well-formed document never builds it.
+    OpenElementIndex index_;
+    std::size_t indexed_ = 0;
     // The end tag that forces implicit closes, null at the end of the text.
     const XmlNode* closingTag_ = nullptr;
 };

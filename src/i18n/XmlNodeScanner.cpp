@@ -57,10 +57,6 @@ inline bool IsNameStart(char16_t c) {
     return c >= 0x80 || (kClasses[c] & kNameStart) != 0;
 }
 
-inline char16_t FoldAscii(char16_t c) {
-    return c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c - u'A' + u'a') : c;
-}
-
 constexpr std::u16string_view kCommentClose = u"-->";
 constexpr std::u16string_view kCDataClose = u"]]>";
 constexpr std::u16string_view kInstructionClose = u"?>";
@@ -152,8 +148,7 @@ bool TokenMatches(std::u16string_view token, std::u16string_view query, bool ign
     if (query.size() == n) {
         return true;
     }
-    const char16_t next = query[n];
-    return next == u' ' || next == u'=' || next == u'/' || next == u'[' || next == u']';
+    return EndsMatchedToken(query[n]);
 }
 
 std::size_t XmlNodeScanner::Scan(std::size_t offset, XmlNode& node) const {

@@ -62,6 +62,16 @@ std::u16string_view ReadName(std::u16string_view text, std::size_t offset);
 // token and ends there or continues with one of " =/[]".
 bool TokenMatches(std::u16string_view token, std::u16string_view query, bool ignoreCase);
 
+// The characters of " =/[]" at which a query may end after a matching token.
+inline bool EndsMatchedToken(char16_t c) {
+    return c == u' ' || c == u'=' || c == u'/' || c == u'[' || c == u']';
+}
+
+// `c` with the ASCII capitals as small letters.
+inline char16_t FoldAscii(char16_t c) {
+    return c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c - u'A' + u'a') : c;
+}
+
 // TokenMatches(ReadName(text, offset), query, ignoreCase) in one pass that
 // stops at the first difference.
 bool NameMatchesAt(std::u16string_view text, std::size_t offset, std::u16string_view query,

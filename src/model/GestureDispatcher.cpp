@@ -26,6 +26,14 @@ std::optional<GestureId> GestureOfEvent(std::uint32_t eventCode) {
     return std::nullopt;
 }
 
+std::vector<std::uint32_t> DriverEventCodes() {
+    std::vector<std::uint32_t> codes;
+    for (const auto& entry : kEventTable) {
+        codes.push_back(entry.eventCode);
+    }
+    return codes;
+}
+
 std::optional<std::uint32_t> EventOfSlot(int slot) {
     for (const auto& entry : kEventTable) {
         if (SlotOfGesture(entry.gesture) == slot) {

@@ -10,6 +10,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 #include "model/ActionPerformer.h"
 #include "model/ButtonSetting.h"
@@ -29,6 +30,10 @@ inline constexpr std::uint32_t kZoomWindowMs = 10;
 // The GestureId an event code selects, or none. The time mark and the
 // timing rule are not applied here: the wheel codes select 9 and 10.
 std::optional<GestureId> GestureOfEvent(std::uint32_t eventCode);
+
+// Every event code of the driver's table, in table order (the time mark is
+// not among them).
+std::vector<std::uint32_t> DriverEventCodes();
 
 // The first event code, in the driver's table, that performs `slot`; none
 // for a slot outside 0 to 12.

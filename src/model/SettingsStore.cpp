@@ -42,7 +42,9 @@ bool SettingsStore::OpenOrCreateKey(RegistryKey& key) {
 
 void SettingsStore::ReadValue(RegistryKey key, std::u16string_view name,
                               std::span<std::uint8_t> image) {
-    std::vector<std::uint8_t> buffer(image.size());
+    // One buffer, as large as the largest image, serves every read.
+    readBuffer_.resize(sizeof(MacroTable));
+    const std::span<std::uint8_t> buffer(readBuffer_.data(), image.size());
     std::uint32_t type = 0;
     std::uint32_t size = 0;
     if (registry_.RegQueryValueExW(key, name, type, buffer, size) != kErrorSuccess) {

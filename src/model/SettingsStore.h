@@ -14,6 +14,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "editors/MacroTable.h"
 #include "model/ActionCode.h"
@@ -78,6 +79,7 @@ private:
     Registry& registry_;
     Dialogs& dialogs_;
     std::unique_ptr<Images> images_;
+    std::vector<std::uint8_t> readBuffer_;
 };
 
 }  // namespace q5

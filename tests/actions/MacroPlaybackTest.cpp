@@ -76,6 +76,17 @@ TEST_F(MacroPlaybackTest, LoopWithZeroOrNegativeCountPlaysNothing) {
     EXPECT_THAT(desktop.journal.Calls(), IsEmpty());
 }
 
+TEST_F(MacroPlaybackTest, StoredLoopCountAboveTheEditorsLimitRepeatsNinetyNineTimes) {
+    Define(0, {Step(0xC1, false), Step(0xC1, true)}, 1, 0x7FFFFFFF);
+    Define(1, {Step(0xC1, false), Step(0xC1, true)}, 1, 100);
+    Define(2, {Step(0xC1, false), Step(0xC1, true)}, 1, 99);
+    for (std::uint8_t number : {0, 1, 2}) {
+        desktop.journal.Clear();
+        playback.PlayMacro(number);
+        EXPECT_EQ(Lines().size(), 2u * 99u) << "macro " << int{number};
+    }
+}
+
 TEST_F(MacroPlaybackTest, RecordedPauseFollowsTheFixedPause) {
     Define(0, {Step('A', false, 120), Step('A', true)});
     const std::uint32_t start = desktop.clock.GetTickCount();

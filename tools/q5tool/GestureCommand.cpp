@@ -29,10 +29,10 @@ int ParseEvents(std::span<const std::string_view> args, std::vector<TimedEvent>&
         return UsageError("gesture needs at least one event");
     }
     if (!IsSendableScript(events)) {
-        return UsageError(StringPrintf("gesture takes at most %u events, each at most %u ms "
-                                       "after the previous one",
-                                       static_cast<unsigned>(kMaxScriptEvents),
-                                       static_cast<unsigned>(kMaxScriptDelayMs)));
+        return UsageError(StringPrintf(
+            "gesture takes at most %u events, each at most %u ms "
+            "after the previous one",
+            static_cast<unsigned>(kMaxScriptEvents), static_cast<unsigned>(kMaxScriptDelayMs)));
     }
     return 0;
 }

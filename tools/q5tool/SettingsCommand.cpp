@@ -74,11 +74,12 @@ std::string RecordDetail(Input& input, const ActionRecord& record, const MacroTa
     }
 }
 
-void PrintRecord(const char* label, Input& input, const ActionRecord& record,
-                 const std::u16string& name, const MacroTable& macros) {
+void AppendRecord(std::string& report, const std::string& label, Input& input,
+                  const ActionRecord& record, const std::u16string& name,
+                  const MacroTable& macros) {
     const std::string detail = RecordDetail(input, record, macros);
-    std::printf("%s code %3u \"%s\"%s%s\n", label, unsigned{record.codeByte()},
-                Utf16ToUtf8(name).c_str(), detail.empty() ? "" : "  ", detail.c_str());
+    report += label + StringPrintf(" code %3u \"", unsigned{record.codeByte()}) +
+              Utf16ToUtf8(name) + "\"" + (detail.empty() ? "" : "  ") + detail + "\n";
 }
 
 std::string StepText(Input& input, const MacroStep& step) {
@@ -90,40 +91,42 @@ std::string StepText(Input& input, const MacroStep& step) {
     return text;
 }
 
-void PrintMacros(Input& input, const MacroTable& table) {
-    std::printf("macros: %u in use (stored count %u)\n", static_cast<unsigned>(table.count()),
-                table.storedCount());
+void AppendMacros(std::string& report, Input& input, const MacroTable& table) {
+    report += StringPrintf("macros: %u in use (stored count %u)\n",
+                           static_cast<unsigned>(table.count()), table.storedCount());
     for (std::size_t n = 0; n < table.count(); ++n) {
         const tagMACROINFO& macro = table.macros[n];
-        std::printf("macro %2u \"%s\" delay=%d loop=%d count=%d steps=%u\n",
-                    static_cast<unsigned>(n), Utf16ToUtf8(macro.name()).c_str(), macro.delayFlag(),
-                    macro.loopFlag(), macro.loopCount(), unsigned{macro.stepCount()});
+        report += StringPrintf("macro %2u \"", static_cast<unsigned>(n)) +
+                  Utf16ToUtf8(macro.name()) +
+                  StringPrintf("\" delay=%d loop=%d count=%d steps=%u\n", macro.delayFlag(),
+                               macro.loopFlag(), macro.loopCount(), unsigned{macro.stepCount()});
         for (std::size_t i = 0; i < macro.usedSteps(); ++i) {
-            std::printf("  %3u %s\n", static_cast<unsigned>(i + 1),
-                        StepText(input, macro.steps[i]).c_str());
+            report += StringPrintf("  %3u ", static_cast<unsigned>(i + 1)) +
+                      StepText(input, macro.steps[i]) + "\n";
         }
     }
 }
 
-void Print(sim::SimPlatform& desktop, SettingsStore& store) {
-    const ButtonSetting& working = store.working();
-    std::printf("slots:\n");
-    for (int slot = 0; slot < kSlotCount; ++slot) {
-        const std::string label =
-            StringPrintf("slot %2d %-26s", slot, std::string(GestureLabelKey(slot)).c_str());
-        PrintRecord(label.c_str(), desktop.input, working.slot(slot), store.names().name(slot),
-                    store.macros());
-    }
-    std::printf("extra records: %u in use (stored count %u)\n",
-                static_cast<unsigned>(working.extraCount()), working.storedExtraCount());
-    for (std::size_t j = 0; j < working.extraCount(); ++j) {
-        const std::string label = StringPrintf("extra %2u", static_cast<unsigned>(j));
-        PrintRecord(label.c_str(), desktop.input, working.extra[j], {}, store.macros());
-    }
-    PrintMacros(desktop.input, store.macros());
-}
-
 }  // namespace
+
+std::string SettingsReport(Input& input, SettingsStore& store) {
+    std::string report = "slots:\n";
+    const ButtonSetting& working = store.working();
+    for (int slot = 0; slot < kSlotCount; ++slot) {
+        AppendRecord(
+            report,
+            StringPrintf("slot %2d %-26s", slot, std::string(GestureLabelKey(slot)).c_str()), input,
+            working.slot(slot), store.names().name(slot), store.macros());
+    }
+    report += StringPrintf("extra records: %u in use (stored count %u)\n",
+                           static_cast<unsigned>(working.extraCount()), working.storedExtraCount());
+    for (std::size_t j = 0; j < working.extraCount(); ++j) {
+        AppendRecord(report, StringPrintf("extra %2u", static_cast<unsigned>(j)), input,
+                     working.extra[j], {}, store.macros());
+    }
+    AppendMacros(report, input, store.macros());
+    return report;
+}
 
 int RunSettings(std::span<const std::string_view> args) {
     SettingsOptions options;
@@ -140,7 +143,7 @@ int RunSettings(std::span<const std::string_view> args) {
     SettingsStore store(desktop.registry, desktop.dialogs);
     store.ResetToFactory([&](ActionCode code) { return LabelOfCode(language.table, code); });
     store.LoadSettings();
-    Print(desktop, store);
+    std::fputs(SettingsReport(desktop.input, store).c_str(), stdout);
     return 0;
 }
 

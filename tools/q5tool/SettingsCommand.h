@@ -8,10 +8,17 @@
 #pragma once
 
 #include <span>
+#include <string>
 #include <string_view>
+
+#include "model/SettingsStore.h"
+#include "platform/Input.h"
 
 namespace q5::tool {
 
 int RunSettings(std::span<const std::string_view> args);
+
+// What the settings command prints for the images in `store`.
+std::string SettingsReport(Input& input, SettingsStore& store);
 
 }  // namespace q5::tool

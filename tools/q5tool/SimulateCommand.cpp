@@ -5,19 +5,11 @@
 #include <string>
 #include <vector>
 
+#include "SimulatedProgram.h"
 #include "StoredFiles.h"
 #include "ToolArguments.h"
-#include "actions/ActionExecutor.h"
-#include "actions/CFaceBookFunction.h"
-#include "actions/KeyCodePlayer.h"
-#include "actions/MacroPlayback.h"
-#include "actions/MediaPlayers.h"
-#include "actions/SystemFunctions.h"
-#include "actions/WindowScroller.h"
 #include "i18n/Unicode.h"
 #include "model/ButtonSetting.h"
-#include "model/GestureDispatcher.h"
-#include "model/SettingsStore.h"
 #include "platform/TextFormat.h"
 #include "platform/sim/SimPlatform.h"
 
@@ -191,17 +183,6 @@ void SetUpDesktop(const SimulateOptions& options, sim::SimPlatform& desktop) {
     desktop.windows.SetCursor(kCursor);
 }
 
-void LoadStoredSettings(const SimulateOptions& options, sim::SimPlatform& desktop,
-                        SettingsStore& store, const LanguageTable& language) {
-    std::string error;
-    for (const auto& file : options.storedFiles) {
-        PlantStoredValue(desktop.registry, file.valueName, file.path, error);
-    }
-    store.ResetToFactory([&language](ActionCode code) { return LabelOfCode(language, code); });
-    store.LoadSettings();
-    store.Activate();
-}
-
 void Replay(const SimulateOptions& options) {
     sim::SimPlatform desktop;
     desktop.clock.SetTick(options.startTick);
@@ -209,19 +190,13 @@ void Replay(const SimulateOptions& options) {
     SetUpDesktop(options, desktop);
     ToolLanguage language;
     language.Load(options.languagePath);
+    std::string error;
+    for (const auto& file : options.storedFiles) {
+        PlantStoredValue(desktop.registry, file.valueName, file.path, error);
+    }
     SettingsStore store(desktop.registry, desktop.dialogs);
-    LoadStoredSettings(options, desktop, store, language.table);
-    const std::u16string avoidTitle = language.table.Text("tc_mouse_title");
-
-    KeyCodePlayer keys(desktop.platform());
-    MacroPlayback macros(desktop.platform(), keys, store.macros(), avoidTitle);
-    WindowScroller scroller(desktop.platform());
-    MediaPlayers media(desktop.platform());
-    SystemFunctions system(desktop.platform());
-    CFaceBookFunction social(desktop.platform(), system);
-    ActionExecutor executor(desktop.platform(),
-                            ActionCollaborators{scroller, media, system, social, keys, macros});
-    GestureDispatcher dispatcher(desktop.clock, store.active(), executor);
+    SimulatedProgram program(desktop, language.table, store);
+    program.LoadStoredSettings();
 
     // Times are kept as milliseconds since the start, so that a run crossing
     // the wrap of the tick count keeps its order.
@@ -235,7 +210,7 @@ void Replay(const SimulateOptions& options) {
         }
         const std::uint32_t before = desktop.clock.GetTickCount();
         desktop.journal.Note(DescribeEvent(event.code, before));
-        dispatcher.OnDeviceEvent(event.code);
+        program.dispatcher.OnDeviceEvent(event.code);
         now += desktop.clock.GetTickCount() - before;
     }
     for (const auto& line : desktop.journal.AllLines()) {

@@ -1,5 +1,7 @@
 #include "platform/sim/SimMessagePosting.h"
 
+#include <utility>
+
 namespace q5::sim {
 
 bool SimMessagePosting::PostMessageW(WindowHandle window, std::uint32_t message,
@@ -23,6 +25,11 @@ bool SimMessagePosting::WaitForCount(std::size_t count, std::chrono::millisecond
 std::vector<PostedMessage> SimMessagePosting::Posted() const {
     std::lock_guard lock(mutex_);
     return posted_;
+}
+
+std::vector<PostedMessage> SimMessagePosting::Take() {
+    std::lock_guard lock(mutex_);
+    return std::exchange(posted_, {});
 }
 
 std::size_t SimMessagePosting::Count() const {

@@ -30,6 +30,9 @@ public:
     // Whether at least `count` messages were posted before the time ran out.
     bool WaitForCount(std::size_t count, std::chrono::milliseconds timeout) const;
     std::vector<PostedMessage> Posted() const;
+    // The messages posted so far, which are forgotten: a long run that
+    // handles them as they come keeps no history.
+    std::vector<PostedMessage> Take();
     std::size_t Count() const;
 
 private:
