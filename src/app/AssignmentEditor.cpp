@@ -64,9 +64,8 @@ std::u16string AssignmentEditor::RestoreDefault(int slot) {
     return Store(slot, ToByte(FactoryCodeOfSlot(slot)));
 }
 
-bool AssignmentEditor::Reset(ConfigurationPusher& pusher, WindowHandle owner) {
+void AssignmentEditor::ResetToFactory() {
     store_.ResetToFactory([this](ActionCode code) { return text_.Label(code); });
-    return Apply(pusher, owner);
 }
 
 bool AssignmentEditor::Apply(ConfigurationPusher& pusher, WindowHandle owner) {

@@ -41,8 +41,8 @@ public:
                                                  AssignmentDialogs& dialogs);
     // Gives `slot` its factory function again; the slot's new display text.
     std::u16string RestoreDefault(int slot);
-    // Every slot gets its factory function and name, then all is applied.
-    bool Reset(ConfigurationPusher& pusher, WindowHandle owner);
+    // Every slot gets its factory function and name (Reset, before Apply).
+    void ResetToFactory();
     bool Apply(ConfigurationPusher& pusher, WindowHandle owner);
 
     // The display text of `code` for the record of `slot` in the working copy.

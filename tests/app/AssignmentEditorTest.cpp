@@ -148,7 +148,8 @@ TEST_F(AssignmentEditorTest, ResetRestoresEveryFactoryNameAndSaves) {
     ASSERT_TRUE(editor.AssignFunction(3, kCopy, kBasicHeading, dialogs));
     dialogs.combination = Combination{0x01, 'V', 0};
     ASSERT_TRUE(editor.AssignFunction(5, 19, 19, dialogs));
-    ASSERT_TRUE(editor.Reset(pusher, {}));
+    editor.ResetToFactory();
+    ASSERT_TRUE(editor.Apply(pusher, {}));
     for (int slot = 0; slot < kSlotCount; ++slot) {
         EXPECT_EQ(WorkingCode(slot), kFactoryTable[static_cast<std::size_t>(slot)]) << slot;
         EXPECT_EQ(store.names().name(slot), text.Label(FactoryCodeOfSlot(slot))) << slot;
