@@ -34,8 +34,8 @@ struct ToolResult {
     }
 };
 
-inline std::string ToolPath() {
-    std::string path = Q5TOOL_PATH;
+// A path of the build tree as the running program sees it.
+inline std::string NativePath(std::string path) {
 #if defined(_WIN32)
     if (!path.empty() && path[0] == '/') {
         path = "Z:" + path;  // Wine shows the Linux root as drive Z:
@@ -49,17 +49,23 @@ inline std::string ToolPath() {
     return path;
 }
 
+inline std::string ToolPath() {
+    return NativePath(Q5TOOL_PATH);
+}
+
 enum class Stderr { Merged, Discarded };
 
-// `arguments` is appended to the command line as it stands (quote as needed).
-inline ToolResult RunTool(const std::string& arguments, Stderr stderrOutput = Stderr::Merged) {
+// Runs `program` (a native path); `arguments` is appended to the command
+// line as it stands (quote as needed).
+inline ToolResult RunProgram(const std::string& program, const std::string& arguments,
+                             Stderr stderrOutput = Stderr::Merged) {
     ToolResult result;
 #if defined(_WIN32)
     const char* discard = " 2>NUL";
 #else
     const char* discard = " 2>/dev/null";
 #endif
-    const std::string command = "\"" + ToolPath() + "\" " + arguments +
+    const std::string command = "\"" + program + "\" " + arguments +
                                 (stderrOutput == Stderr::Merged ? " 2>&1" : discard);
 #if defined(_WIN32)
     FILE* pipe = _popen(("\"" + command + "\"").c_str(), "rb");
@@ -81,6 +87,10 @@ inline ToolResult RunTool(const std::string& arguments, Stderr stderrOutput = St
     result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
 #endif
     return result;
+}
+
+inline ToolResult RunTool(const std::string& arguments, Stderr stderrOutput = Stderr::Merged) {
+    return RunProgram(ToolPath(), arguments, stderrOutput);
 }
 
 }  // namespace q5::test

@@ -93,13 +93,13 @@ std::optional<std::u16string_view> TableName(std::uint8_t code) {
     return std::nullopt;
 }
 
-// The character the key types with no other key held; empty when the layout
-// gives it none.
+// The character the key types with no other key held (a dead key: its
+// accent); empty when the layout gives it none.
 std::u16string LayoutName(Input& input, std::uint8_t code) {
     const KeyState noKeys{};
     std::uint16_t character = 0;
     const std::uint32_t scan = input.MapVirtualKeyW(code, kMapVkToVsc);
-    if (input.ToAscii(code, scan, noKeys, character, 0) < 1) {
+    if (input.ToAscii(code, scan, noKeys, character, 0) == 0) {
         return {};
     }
     auto c = static_cast<char16_t>(character & 0xFF);

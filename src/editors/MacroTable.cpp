@@ -15,7 +15,7 @@ void MacroTable::setCount(std::uint32_t count) {
 }
 
 std::size_t MacroTable::count() const {
-    return std::min<std::size_t>(storedCount(), kMaxMacros);
+    return std::min<std::size_t>(storedCount(), kSlots);
 }
 
 const tagMACROINFO* MacroTable::Macro(std::size_t number) const {

@@ -5,8 +5,10 @@
  *   0       100 x tagMACROINFO   slot i holds macro number i
  *   214000  count (4 bytes)      number of macros in use
  *
- * At most 99 macros exist: slot 99 is never filled, and a stored count above
- * 99 is taken as 99 so that nothing outside the slots is ever read.
+ * At most 99 macros are written: slot 99 is never filled, and only numbers
+ * 0 to 98 name a macro to play. A table read from the registry is taken as
+ * it stands, bounded by its 100 slots: a stored count above 100 counts 100,
+ * so nothing outside the slots is ever read.
  */
 #pragma once
 
@@ -29,11 +31,11 @@ struct MacroTable {
 
     std::uint32_t storedCount() const;
     void setCount(std::uint32_t count);
-    // The macros in use: the stored count, at most 99.
+    // The macros in use: the stored count, at most the 100 slots.
     std::size_t count() const;
 
     // The macro with this number, or null when the number names no macro
-    // slot that can hold one (99 and above).
+    // (99 and above: slot 99 is never filled).
     const tagMACROINFO* Macro(std::size_t number) const;
 
     // The whole image as bytes, as it is stored.

@@ -26,6 +26,15 @@ std::optional<GestureId> GestureOfEvent(std::uint32_t eventCode) {
     return std::nullopt;
 }
 
+std::optional<std::uint32_t> EventOfSlot(int slot) {
+    for (const auto& entry : kEventTable) {
+        if (SlotOfGesture(entry.gesture) == slot) {
+            return entry.eventCode;
+        }
+    }
+    return std::nullopt;
+}
+
 void GestureDispatcher::OnDeviceEvent(std::uint32_t eventCode) {
     if (eventCode == kEventTimeMark) {
         timeMark_ = clock_.GetTickCount();

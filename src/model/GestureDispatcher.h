@@ -30,6 +30,10 @@ inline constexpr std::uint32_t kZoomWindowMs = 10;
 // timing rule are not applied here: the wheel codes select 9 and 10.
 std::optional<GestureId> GestureOfEvent(std::uint32_t eventCode);
 
+// The first event code, in the driver's table, that performs `slot`; none
+// for a slot outside 0 to 12.
+std::optional<std::uint32_t> EventOfSlot(int slot);
+
 class GestureDispatcher {
 public:
     GestureDispatcher(Clock& clock, const ButtonSetting& active, ActionPerformer& performer)

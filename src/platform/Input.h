@@ -49,7 +49,9 @@ public:
     virtual std::intptr_t GetMessageExtraInfo() = 0;
     virtual std::uint32_t MapVirtualKeyW(std::uint32_t code, std::uint32_t mapType) = 0;
     // The character the key produces under the given key state, as ToAscii:
-    // returns the number of characters written to `character` (0 or 1).
+    // returns the number of characters written to `character` (0 or 1), or
+    // -1 for a dead key, whose own (spacing) character is written. Asking
+    // leaves no dead key pending for the keys typed afterwards.
     virtual int ToAscii(std::uint32_t vk, std::uint32_t scan, const KeyState& keyState,
                         std::uint16_t& character, std::uint32_t flags) = 0;
 };

@@ -7,7 +7,9 @@
 
 #define Q5_IDD_MAIN 102
 #define Q5_IDD_PANEL 140
+#define Q5_IDD_COMBO 147
 #define Q5_IDD_INFO 164
+#define Q5_IDD_MACRO 146
 
 #define Q5_IDI_APP 128
 #define Q5_IDI_MENU_EXIT_HOT 142
@@ -40,5 +42,6 @@
 #define Q5_IDB_INFO_NORMAL 163
 
 #define Q5_IDC_MOUSE_PICTURE 1001
+#define Q5_IDC_MACRO_COUNT 1000
 
 #endif

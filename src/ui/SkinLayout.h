@@ -86,6 +86,7 @@ inline constexpr Rect kMacroEventList{117, 58, 230, 165};
 
 // Gesture picture panel: picture strips and the places of the hands.
 inline constexpr Size kPanelStripSize{602, 172};
+inline constexpr Rect kPanelMarkText{5, 10, 205, 30};
 inline constexpr std::array<Rect, 13> kPanelPictureButtons{{
     {4, 38, 87, 147},
     {88, 38, 172, 147},

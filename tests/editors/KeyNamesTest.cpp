@@ -55,6 +55,20 @@ TEST_F(KeyNamesTest, OtherKeysAreNamedByTheLayout) {
     EXPECT_EQ(KeyName(input, 0xB3), u"");
 }
 
+TEST_F(KeyNamesTest, DeadKeysAreNamedByTheirAccent) {
+    desktop.input.SetLayout(sim::SimLayoutVariant::UnitedStatesInternational);
+    Input& input = desktop.input;
+    std::uint16_t accent = 0;
+    ASSERT_EQ(-1, input.ToAscii(0xDE, 0x28, KeyState{}, accent, 0));
+    EXPECT_EQ(KeyName(input, 0xDE), u"'");
+    EXPECT_EQ(KeyName(input, 0xC0), u"`");
+    EXPECT_EQ(ComboKeyName(input, 0xDE), u"'");
+    EXPECT_EQ(CombinationText(input, 0x02, 0xC0, 'E'), u"Shift+`+E");
+    // The other keys of the layout are unchanged.
+    EXPECT_EQ(KeyName(input, 0xBA), u";");
+    EXPECT_EQ(KeyName(input, 'Q'), u"Q");
+}
+
 TEST_F(KeyNamesTest, DialogNamesUseTheLayoutForLowCodesAndMouseButtons) {
     Input& input = desktop.input;
     EXPECT_EQ(ComboKeyName(input, 0xC1), u"");

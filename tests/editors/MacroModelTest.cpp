@@ -59,12 +59,17 @@ TEST(MacroTableLayout, CountIsTheLastFourBytes) {
     EXPECT_EQ(table.data()[99 * 2140 + 1620], 'x');
 }
 
-TEST(MacroTableLayout, StoredCountAboveTheLimitNeverReachesBeyondTheSlots) {
+TEST(MacroTableLayout, StoredCountIsBoundedByTheHundredSlots) {
     MacroTable table;
     table.setCount(5000);
+    EXPECT_EQ(table.count(), 100u);
+    table.setCount(100);
+    EXPECT_EQ(table.count(), 100u);
+    table.setCount(99);
     EXPECT_EQ(table.count(), 99u);
-    EXPECT_NE(table.Macro(98), nullptr);
+    EXPECT_EQ(table.Macro(98), &table.macros[98]);
     EXPECT_EQ(table.Macro(99), nullptr);
+    EXPECT_EQ(table.Macro(100), nullptr);
     EXPECT_EQ(table.Macro(255), nullptr);
 }
 
@@ -85,14 +90,20 @@ TEST(MacroList, LoadTakesTheMacrosInUseInOrder) {
     EXPECT_EQ(list.FindMacro(-1), nullptr);
 }
 
-TEST(MacroList, LoadOfAnOversizedCountTakes99) {
+TEST(MacroList, LoadOfAnOversizedCountStopsAtTheLastSlot) {
     MacroTable table;
     table.setCount(0xFFFFFFFF);
-    table.macros[99] = Named(u"never");
+    table.macros[99] = Named(u"last slot");
     MacroList list;
     list.LoadMacroList(table);
-    EXPECT_EQ(list.size(), 99u);
+    ASSERT_EQ(list.size(), 100u);
+    EXPECT_EQ(list.FindMacro(99)->name(), u"last slot");
     EXPECT_TRUE(list.full());
+
+    // Saving keeps 99 of them; the last slot is written empty.
+    list.StoreInto(table);
+    EXPECT_EQ(table.storedCount(), 99u);
+    EXPECT_EQ(table.macros[99], tagMACROINFO{});
 }
 
 TEST(MacroList, StoreZeroFillsAndSetsTheCount) {

@@ -152,5 +152,27 @@ TEST(GestureOfEvent, TranslatesTheDriverCodes) {
     EXPECT_EQ(GestureOfEvent(0x00008003), std::nullopt);
 }
 
+TEST(EventOfSlot, GivesTheDriverCodeOfEverySlot) {
+    const std::uint32_t expected[kSlotCount] = {
+        0x00008001, 0x00008002, 0x00008004, 0x00000101, 0x000001FF, 0x8000720C, 0x80002A09,
+        0x80001008, 0x8000100A, 0x80000008, 0x80000708, 0x00008008, 0x00008010};
+    for (int slot = 0; slot < kSlotCount; ++slot) {
+        EXPECT_EQ(EventOfSlot(slot), expected[slot]) << "slot " << slot;
+    }
+    EXPECT_EQ(EventOfSlot(-1), std::nullopt);
+    EXPECT_EQ(EventOfSlot(kSlotCount), std::nullopt);
+}
+
+TEST_F(GestureDispatcherTest, TheEventOfEverySlotPerformsThatSlot) {
+    for (int slot = 0; slot < kSlotCount; ++slot) {
+        active.slot(slot).setCode(static_cast<ActionCode>(200 + slot));
+    }
+    for (int slot = 0; slot < kSlotCount; ++slot) {
+        After(20, *EventOfSlot(slot));
+    }
+    EXPECT_THAT(performer.codes, ElementsAre(200, 201, 202, 203, 204, 205, 206, 207, 208, 209,
+                                             210, 211, 212));
+}
+
 }  // namespace
 }  // namespace q5

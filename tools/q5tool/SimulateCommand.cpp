@@ -33,11 +33,6 @@ constexpr Rect kScreen{0, 0, 1024, 768};
 constexpr Point kCursor{512, 384};
 constexpr std::uint32_t kWindowStyle = kWsVisible | kWsOverlappedWindow | kWsHScroll;
 
-struct PostedEvent {
-    std::uint32_t code = 0;
-    std::uint32_t delayMs = 0;  // after the previous event was posted
-};
-
 // The title of the foreground window from a moment on; no window for none.
 struct ForegroundChange {
     std::optional<std::u16string> title;
@@ -58,29 +53,10 @@ struct SimulateOptions {
     std::vector<StoredFile> storedFiles;
     std::string languagePath;
     std::vector<ForegroundChange> foreground;
-    std::vector<PostedEvent> events;
+    std::vector<TimedEvent> events;
     std::vector<std::u16string> processes;
     std::vector<std::u16string> windowClasses;
 };
-
-std::optional<PostedEvent> ParseEvent(std::string_view text) {
-    PostedEvent event;
-    const auto plus = text.find('+');
-    if (plus != std::string_view::npos) {
-        const auto delay = ParseNumber(text.substr(plus + 1), UINT32_MAX);
-        if (!delay) {
-            return std::nullopt;
-        }
-        event.delayMs = static_cast<std::uint32_t>(*delay);
-        text = text.substr(0, plus);
-    }
-    const auto code = ParseNumber(text, UINT32_MAX);
-    if (!code) {
-        return std::nullopt;
-    }
-    event.code = static_cast<std::uint32_t>(*code);
-    return event;
-}
 
 std::optional<ForegroundChange> ParseForeground(std::string_view text) {
     ForegroundChange change;
@@ -160,7 +136,7 @@ int ParseOptions(std::span<const std::string_view> args, SimulateOptions& option
         } else if (arg.starts_with("--")) {
             return UsageError("unknown option " + std::string(arg));
         } else {
-            const auto event = ParseEvent(arg);
+            const auto event = ParseTimedEvent(arg);
             if (!event) {
                 return UsageError("bad event '" + std::string(arg) +
                                   "': expected CODE or CODE+MS (code in hex with 0x or decimal)");

@@ -21,6 +21,25 @@ std::optional<std::uint64_t> ParseNumber(std::string_view text, std::uint64_t ma
     return value;
 }
 
+std::optional<TimedEvent> ParseTimedEvent(std::string_view text) {
+    TimedEvent event;
+    const auto plus = text.find('+');
+    if (plus != std::string_view::npos) {
+        const auto delay = ParseNumber(text.substr(plus + 1), UINT32_MAX);
+        if (!delay) {
+            return std::nullopt;
+        }
+        event.delayMs = static_cast<std::uint32_t>(*delay);
+        text = text.substr(0, plus);
+    }
+    const auto code = ParseNumber(text, UINT32_MAX);
+    if (!code) {
+        return std::nullopt;
+    }
+    event.code = static_cast<std::uint32_t>(*code);
+    return event;
+}
+
 std::optional<std::vector<std::uint8_t>> ReadFileBytes(const std::string& path) {
     std::ifstream file(path, std::ios::binary);
     if (!file) {

@@ -10,6 +10,8 @@
 #include <string_view>
 #include <vector>
 
+#include "app/GestureScript.h"
+
 namespace q5::tool {
 
 inline constexpr int kExitUsage = 2;
@@ -17,6 +19,10 @@ inline constexpr int kExitUsage = 2;
 // A number in decimal or, with "0x", hexadecimal; none for anything else or
 // a value above `max`.
 std::optional<std::uint64_t> ParseNumber(std::string_view text, std::uint64_t max);
+
+// "CODE" or "CODE+MS": a driver event code and the pause after the previous
+// event, each a number as ParseNumber reads it up to 32 bits; none otherwise.
+std::optional<TimedEvent> ParseTimedEvent(std::string_view text);
 
 // The whole file, or none when it cannot be read.
 std::optional<std::vector<std::uint8_t>> ReadFileBytes(const std::string& path);

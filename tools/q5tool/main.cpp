@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "GestureCommand.h"
 #include "LangCommand.h"
 #include "PushCommand.h"
 #include "SettingsCommand.h"
@@ -28,6 +29,7 @@ constexpr Command kCommands[] = {
     {"lang", q5::tool::RunLang, "lang FILE"},
     {"settings", q5::tool::RunSettings,
      "settings [--settings FILE] [--names FILE] [--macros FILE] [--language FILE]"},
+    {"gesture", q5::tool::RunGesture, "gesture EVENT...   (Windows: to the demo's Gesture Pad)"},
 };
 
 int PrintUsage() {

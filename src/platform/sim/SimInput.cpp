@@ -64,7 +64,7 @@ int SimInput::ToAscii(std::uint32_t vk, std::uint32_t /*scan*/, const KeyState& 
         return 0;
     }
     character = static_cast<unsigned char>(produced);
-    return 1;
+    return SimKeyboardLayout::IsDeadKey(layout_, static_cast<std::uint8_t>(vk)) ? -1 : 1;
 }
 
 bool SimInput::AnythingDown() const {

@@ -10,6 +10,7 @@
 
 #include "platform/Input.h"
 #include "platform/sim/CallJournal.h"
+#include "platform/sim/SimKeyboardLayout.h"
 
 namespace q5::sim {
 
@@ -34,6 +35,7 @@ public:
                 std::uint16_t& character, std::uint32_t flags) override;
 
     void SetMessageExtraInfo(std::intptr_t value) { messageExtraInfo_ = value; }
+    void SetLayout(SimLayoutVariant variant) { layout_ = variant; }
 
     // Whether a key or mouse button (by its virtual-key code) is held down now.
     bool IsDown(std::uint8_t vk) const { return down_[vk]; }
@@ -45,6 +47,7 @@ private:
 
     CallJournal& journal_;
     std::intptr_t messageExtraInfo_ = 0;
+    SimLayoutVariant layout_ = SimLayoutVariant::UnitedStates;
     std::array<bool, 256> down_{};
 };
 

@@ -156,6 +156,13 @@ const KeyEntry* FindByVk(std::uint8_t vk) {
 
 }  // namespace
 
+bool SimKeyboardLayout::IsDeadKey(SimLayoutVariant variant, std::uint8_t vk) {
+    constexpr std::uint8_t kApostropheKey = 0xDE;
+    constexpr std::uint8_t kGraveKey = 0xC0;
+    return variant == SimLayoutVariant::UnitedStatesInternational &&
+           (vk == kApostropheKey || vk == kGraveKey);
+}
+
 std::uint8_t SimKeyboardLayout::ScanCode(std::uint8_t vk) {
     const KeyEntry* key = FindByVk(vk);
     return key ? key->scan : 0;

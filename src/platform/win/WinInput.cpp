@@ -31,10 +31,17 @@ int WinInput::ToAscii(std::uint32_t vk, std::uint32_t scan, const KeyState& keyS
                       std::uint16_t& character, std::uint32_t flags) {
     WORD produced[2] = {0, 0};
     const int count = ::ToAscii(vk, scan, keyState.data(), produced, flags);
-    if (count < 1) {
+    if (count == 0) {
         return 0;
     }
     character = produced[0];
+    if (count < 0) {
+        // The layout now holds the accent for the next key; the same dead
+        // key once more writes it out and leaves nothing pending.
+        WORD flushed[2] = {0, 0};
+        ::ToAscii(vk, scan, keyState.data(), flushed, flags);
+        return -1;
+    }
     return 1;
 }
 

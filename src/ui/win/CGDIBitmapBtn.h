@@ -32,6 +32,7 @@ public:
     void SetStateImages(HBITMAP normal, HBITMAP hover, HBITMAP pressed, HBITMAP disabled,
                         const RECT& rect);
     void SetCaption(const std::u16string& text, int offsetX = 0, int offsetY = 0);
+    const std::u16string& Caption() const { return m_caption; }
     void SetLatched(int flag);
     int IsLatched() const { return m_latched; }
     // Nothing when `text` is null.

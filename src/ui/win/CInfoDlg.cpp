@@ -3,7 +3,6 @@
 #include "ui/ResourceIds.h"
 #include "ui/SkinLayout.h"
 #include "ui/win/SkinFont.h"
-#include "ui/win/WideText.h"
 
 namespace q5::win {
 namespace {
@@ -17,21 +16,6 @@ constexpr int kFontWeight = 300;
 constexpr UINT kMessageFormat = DT_VCENTER | DT_WORDBREAK | DT_NOCLIP | DT_END_ELLIPSIS;
 constexpr UINT kTitleFormat = kMessageFormat | DT_SINGLELINE;
 
-RECT ToRect(const Rect& r) {
-    return RECT{r.left, r.top, r.right, r.bottom};
-}
-
-HBITMAP LoadSkin(int id) {
-    return static_cast<HBITMAP>(
-        ::LoadImageW(AppInstance(), MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
-}
-
-void DrawSkinText(HDC dc, const std::u16string& text, const Rect& where, UINT format) {
-    std::u16string copy = text;
-    RECT rect = ToRect(where);
-    ::DrawTextW(dc, const_cast<wchar_t*>(Wide(copy)), -1, &rect, format);
-}
-
 }  // namespace
 
 CInfoDlg::CInfoDlg(TextLookup texts, CWnd* parent)
@@ -39,23 +23,6 @@ CInfoDlg::CInfoDlg(TextLookup texts, CWnd* parent)
 
 CInfoDlg::~CInfoDlg() {
     DestroyWindow();
-    FreeFaces();
-}
-
-void CInfoDlg::LoadFaces() {
-    FreeFaces();
-    m_normal = LoadSkin(Q5_IDB_INFO_NORMAL);
-    m_hover = LoadSkin(Q5_IDB_INFO_HOVER);
-    m_pressed = LoadSkin(Q5_IDB_INFO_PRESSED);
-}
-
-void CInfoDlg::FreeFaces() {
-    for (HBITMAP* face : {&m_normal, &m_hover, &m_pressed}) {
-        if (*face) {
-            ::DeleteObject(*face);
-            *face = nullptr;
-        }
-    }
 }
 
 void CInfoDlg::CreateButtons() {
@@ -69,9 +36,7 @@ void CInfoDlg::CreateButtons() {
         {m_cancel, skin::kInfoCancelButton, "tc_cancel"},
     };
     for (const auto& b : buttons) {
-        const RECT rect = ToRect(b.rect);
-        b.button.Create(rect, this);
-        b.button.SetStateImages(m_normal, m_hover, m_pressed, m_normal, rect);
+        m_faces.CreateButton(b.button, b.rect, this);
         if (b.textKey) {
             b.button.m_textColors = {kButtonTextLit, kButtonTextNormal, kButtonTextLit};
             b.button.SetCaption(m_texts ? m_texts(b.textKey) : std::u16string());
@@ -82,11 +47,10 @@ void CInfoDlg::CreateButtons() {
 BOOL CInfoDlg::OnInitDialog() {
     CDialog::OnInitDialog();
     SetWindowTextW(kWindowText);
-    LoadFaces();
-    BITMAP face{};
-    ::GetObjectW(m_normal, sizeof face, &face);
-    const int width = m_normal ? face.bmWidth : skin::kInfoFaceSize.width;
-    const int height = m_normal ? face.bmHeight : skin::kInfoFaceSize.height;
+    m_faces.Load(Q5_IDB_INFO_NORMAL, Q5_IDB_INFO_HOVER, Q5_IDB_INFO_PRESSED);
+    const SIZE face = m_faces.Size({skin::kInfoFaceSize.width, skin::kInfoFaceSize.height});
+    const int width = face.cx;
+    const int height = face.cy;
     MoveWindow((::GetSystemMetrics(SM_CXFULLSCREEN) - width) / 2,
                (::GetSystemMetrics(SM_CYFULLSCREEN) - height) / 2, width, height);
     CreateButtons();
@@ -117,26 +81,13 @@ LRESULT CInfoDlg::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
 LRESULT CInfoDlg::OnPaint() {
     PAINTSTRUCT paint{};
     HDC dc = ::BeginPaint(m_hWnd, &paint);
-    if (m_normal) {
-        BITMAP face{};
-        ::GetObjectW(m_normal, sizeof face, &face);
-        HDC faceDc = ::CreateCompatibleDC(dc);
-        {
-            SelectedObject selected(faceDc, m_normal);
-            ::BitBlt(dc, 0, 0, face.bmWidth, face.bmHeight, faceDc, 0, 0, SRCCOPY);
-        }
-        ::DeleteDC(faceDc);
-    }
-    HFONT font = CreateSkinFont(kFontHeight, kFontWeight);
+    m_faces.PaintNormal(dc);
     {
-        SelectedObject selected(dc, font);
-        ::SetBkMode(dc, TRANSPARENT);
-        ::SetTextColor(dc, kMessageColor);
-        DrawSkinText(dc, m_message, skin::kInfoMessageText, kMessageFormat);
-        DrawSkinText(dc, m_texts ? m_texts("tc_retitle") : std::u16string(), skin::kInfoTitleText,
-                     kTitleFormat);
+        const SkinTextStyle text(dc, kFontHeight, kFontWeight, kMessageColor);
+        text.Draw(m_message, ToRect(skin::kInfoMessageText), kMessageFormat);
+        text.Draw(m_texts ? m_texts("tc_retitle") : std::u16string(), ToRect(skin::kInfoTitleText),
+                  kTitleFormat);
     }
-    ::DeleteObject(font);
     ::EndPaint(m_hWnd, &paint);
     return 0;
 }

@@ -10,6 +10,7 @@
 #include "ui/TextLookup.h"
 #include "ui/win/CDialog.h"
 #include "ui/win/CGDIBitmapBtn.h"
+#include "ui/win/SkinFaces.h"
 
 namespace q5::win {
 
@@ -32,14 +33,10 @@ protected:
 
 private:
     LRESULT OnPaint();
-    void LoadFaces();
-    void FreeFaces();
     void CreateButtons();
 
     TextLookup m_texts;
-    HBITMAP m_normal = nullptr;
-    HBITMAP m_hover = nullptr;
-    HBITMAP m_pressed = nullptr;
+    SkinFaces m_faces;
     CGDIBitmapBtn m_close;
     CGDIBitmapBtn m_ok;
     CGDIBitmapBtn m_cancel;

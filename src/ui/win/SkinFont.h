@@ -6,6 +6,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 namespace q5::win {
 
 inline HFONT CreateSkinFont(int height, int weight) {
@@ -23,6 +25,33 @@ public:
 
 private:
     HDC m_dc;
+    HGDIOBJ m_previous;
+};
+
+// Text written over a skin picture for the life of the scope: the skin
+// font selected, a transparent background and one colour.
+class SkinTextStyle {
+public:
+    SkinTextStyle(HDC dc, int height, int weight, COLORREF color)
+        : m_dc(dc), m_font(CreateSkinFont(height, weight)), m_previous(::SelectObject(dc, m_font)) {
+        ::SetBkMode(dc, TRANSPARENT);
+        ::SetTextColor(dc, color);
+    }
+    SkinTextStyle(const SkinTextStyle&) = delete;
+    SkinTextStyle& operator=(const SkinTextStyle&) = delete;
+    ~SkinTextStyle() {
+        ::SelectObject(m_dc, m_previous);
+        ::DeleteObject(m_font);
+    }
+
+    void Draw(const std::u16string& text, RECT where, UINT format) const {
+        std::wstring copy(text.begin(), text.end());
+        ::DrawTextW(m_dc, copy.data(), -1, &where, format);
+    }
+
+private:
+    HDC m_dc;
+    HFONT m_font;
     HGDIOBJ m_previous;
 };
 

@@ -2,12 +2,13 @@
 
 namespace q5::win {
 
-RgbImage CaptureWindow(HWND hwnd) {
-    RECT frame{};
-    ::GetWindowRect(hwnd, &frame);
+namespace {
+
+// The (x, y, width, height) part of what `source` shows.
+RgbImage CaptureDc(HDC source, int x, int y, int width, int height) {
     RgbImage image;
-    image.width = frame.right - frame.left;
-    image.height = frame.bottom - frame.top;
+    image.width = width;
+    image.height = height;
     if (image.width <= 0 || image.height <= 0) {
         return RgbImage{};
     }
@@ -19,12 +20,11 @@ RgbImage CaptureWindow(HWND hwnd) {
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
-    HDC windowDc = ::GetWindowDC(hwnd);
-    HDC memoryDc = ::CreateCompatibleDC(windowDc);
-    HBITMAP dib = ::CreateDIBSection(windowDc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HDC memoryDc = ::CreateCompatibleDC(source);
+    HBITMAP dib = ::CreateDIBSection(source, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
     if (dib && bits) {
         HGDIOBJ previous = ::SelectObject(memoryDc, dib);
-        ::BitBlt(memoryDc, 0, 0, image.width, image.height, windowDc, 0, 0, SRCCOPY);
+        ::BitBlt(memoryDc, 0, 0, image.width, image.height, source, x, y, SRCCOPY);
         ::GdiFlush();
         const auto* pixels = static_cast<const std::uint32_t*>(bits);
         image.pixels.assign(pixels, pixels + static_cast<std::size_t>(image.width) *
@@ -38,7 +38,25 @@ RgbImage CaptureWindow(HWND hwnd) {
         ::DeleteObject(dib);
     }
     ::DeleteDC(memoryDc);
+    return image;
+}
+
+}  // namespace
+
+RgbImage CaptureWindow(HWND hwnd) {
+    RECT frame{};
+    ::GetWindowRect(hwnd, &frame);
+    HDC windowDc = ::GetWindowDC(hwnd);
+    RgbImage image = CaptureDc(windowDc, 0, 0, frame.right - frame.left, frame.bottom - frame.top);
     ::ReleaseDC(hwnd, windowDc);
+    return image;
+}
+
+RgbImage CaptureScreen(const RECT& area) {
+    HDC screenDc = ::GetDC(nullptr);
+    RgbImage image = CaptureDc(screenDc, area.left, area.top, area.right - area.left,
+                               area.bottom - area.top);
+    ::ReleaseDC(nullptr, screenDc);
     return image;
 }
 

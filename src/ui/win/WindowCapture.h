@@ -12,5 +12,8 @@ namespace q5::win {
 
 // The whole window, frame included, as it is painted now.
 RgbImage CaptureWindow(HWND hwnd);
+// The part of the screen in `area` (screen coordinates): what every window
+// of every process shows there.
+RgbImage CaptureScreen(const RECT& area);
 
 }  // namespace q5::win

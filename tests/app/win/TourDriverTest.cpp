@@ -1,0 +1,176 @@
+// q5tour against a stand-in of the demo's main window: plain buttons at the
+// layout's slot, function and Apply rectangles, a pop-up for the function
+// menu, the registry value that Apply writes, and a real Gesture Pad whose
+// gesture presses Ctrl+C. The tour runs as its own process, as scripts/run
+// starts it, while this thread serves the windows.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <memory>
+#include <thread>
+
+#include "ToolRunner.h"
+#include "app/DemoTour.h"
+#include "app/win/CGesturePad.h"
+#include "model/ButtonSetting.h"
+#include "model/SettingsStore.h"
+#include "ui/SkinLayout.h"
+#include "ui/win/CButton.h"
+#include "ui/win/WideText.h"
+#include "ui/win/WinUiTestSupport.h"
+
+namespace q5::win {
+namespace {
+
+using ::testing::ElementsAre;
+using ::testing::StartsWith;
+
+constexpr UINT kMenuChoice = 0x501;
+constexpr UINT kSlotId = 200;
+constexpr UINT kFunctionId = 300;
+constexpr UINT kApplyId = 301;
+
+RECT ToRECT(const Rect& r) {
+    return RECT{r.left, r.top, r.right, r.bottom};
+}
+
+class Popup : public CWnd {};
+
+class StandInMainWindow : public CWnd {
+public:
+    StandInMainWindow() {
+        const RECT frame{40, 40, 40 + skin::kMainSkinSize.width, 40 + skin::kMainSkinSize.height};
+        CreateEx(0, nullptr, L"Korvo Q5 Mouse Driver", WS_POPUP | WS_VISIBLE, frame, nullptr, 0);
+        for (std::size_t i = 0; i < skin::kMainSlotButtons.size(); ++i) {
+            AddButton(L"slot", ToRECT(skin::kMainSlotButtons[i]), kSlotId + static_cast<UINT>(i),
+                      true);
+        }
+        m_function = AddButton(L"function", ToRECT(skin::kMainFunctionButton), kFunctionId, false);
+        AddButton(L"Apply", ToRECT(skin::kMainApplyButton), kApplyId, true);
+    }
+    ~StandInMainWindow() override { DestroyWindow(); }
+
+    int selectedSlot = -1;
+    WPARAM chosenItem = 0;
+    LPARAM chosenTop = 0;
+
+protected:
+    LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override {
+        if (msg == kMenuChoice) {
+            chosenItem = wParam;
+            chosenTop = lParam;
+            m_menu.DestroyWindow();
+            return 0;
+        }
+        return CWnd::HandleMessage(msg, wParam, lParam);
+    }
+
+    BOOL OnCommand(WPARAM wParam, LPARAM) override {
+        const UINT id = LOWORD(wParam);
+        if (id >= kSlotId && id < kSlotId + skin::kMainSlotButtons.size()) {
+            selectedSlot = static_cast<int>(id - kSlotId);
+            m_function->ShowWindow(SW_SHOW);
+        } else if (id == kFunctionId) {
+            POINT at{49, 160};
+            ::ClientToScreen(m_hWnd, &at);
+            m_menu.CreateEx(WS_EX_TOOLWINDOW, nullptr, L"menu", WS_POPUP | WS_VISIBLE | WS_BORDER,
+                            RECT{at.x, at.y, at.x + 160, at.y + 220}, nullptr, 0);
+        } else if (id == kApplyId) {
+            Store();
+        }
+        return TRUE;
+    }
+
+private:
+    CButton* AddButton(const wchar_t* text, const RECT& rect, UINT id, bool visible) {
+        auto button = std::make_unique<CButton>();
+        button->Create(text, WS_CHILD | (visible ? WS_VISIBLE : 0) | BS_PUSHBUTTON, rect, this,
+                       id);
+        m_buttons.push_back(std::move(button));
+        return m_buttons.back().get();
+    }
+
+    void Store() {
+        ButtonSetting image = ButtonSetting::Factory();
+        image.slot(selectedSlot).setCode(static_cast<ActionCode>(chosenItem));
+        HKEY key = nullptr;
+        ::RegCreateKeyExW(HKEY_LOCAL_MACHINE, Wide(std::u16string(kSettingsKey)), 0, nullptr, 0,
+                          KEY_SET_VALUE, nullptr, &key, nullptr);
+        ::RegSetValueExW(key, Wide(std::u16string(kButtonSettingValue)), 0, REG_BINARY,
+                         image.data(), static_cast<DWORD>(sizeof image));
+        ::RegCloseKey(key);
+    }
+
+    std::vector<std::unique_ptr<CButton>> m_buttons;
+    CButton* m_function = nullptr;
+    Popup m_menu;
+};
+
+// Ctrl+C as the executor presses it for the copy function.
+bool PressCopy(std::uint32_t code) {
+    if (code != TourGestureEvent()) {
+        return false;
+    }
+    const std::pair<BYTE, DWORD> keys[] = {
+        {VK_CONTROL, 0}, {'C', 0}, {'C', KEYEVENTF_KEYUP}, {VK_CONTROL, KEYEVENTF_KEYUP}};
+    for (const auto& [vk, flags] : keys) {
+        ::keybd_event(vk, 0, flags, 0);
+    }
+    return true;
+}
+
+void ForgetStoredSettings() {
+    ::RegDeleteKeyValueW(HKEY_LOCAL_MACHINE, Wide(std::u16string(kSettingsKey)),
+                         Wide(std::u16string(kButtonSettingValue)));
+}
+
+TEST(TourDriver, PlaysEveryStepAgainstTheMainWindowAndReportsTheSynthesisedInput) {
+    ForgetStoredSettings();
+    StandInMainWindow main;
+    CGesturePad pad(&PressCopy, test::SampleTexts());
+    ASSERT_TRUE(pad.Create(main.GetSafeHwnd()));
+    test::Settle();
+
+    const std::string outputDir = q5::test::NativePath(std::string(Q5_SCREENSHOT_DIR) + "/tour");
+    const std::string arguments =
+        "--tool \"" + q5::test::ToolPath() + "\" --out \"" + outputDir + "\"";
+    q5::test::ToolResult result;
+    std::atomic<bool> done{false};
+    std::thread tour([&] {
+        result = q5::test::RunProgram(q5::test::NativePath(Q5TOUR_PATH), arguments);
+        done = true;
+    });
+    MSG msg;
+    const DWORD deadline = ::GetTickCount() + 120000;
+    while (!done && ::GetTickCount() < deadline) {
+        while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            ::TranslateMessage(&msg);
+            ::DispatchMessageW(&msg);
+        }
+        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+    }
+    tour.join();
+    ForgetStoredSettings();
+
+    EXPECT_EQ(result.status, 0) << result.output;
+    EXPECT_EQ(main.selectedSlot, kTourSlot);
+    EXPECT_EQ(main.chosenItem, static_cast<WPARAM>(kTourFunction));
+    EXPECT_EQ(main.chosenTop, static_cast<LPARAM>(kTourMenuHeading));
+    const auto lines = result.lines();
+    ASSERT_GE(lines.size(), 5u);
+    EXPECT_THAT(std::vector(lines.end() - 5, lines.end()),
+                ElementsAre("tour: gesture 0x80000008; input seen by a low-level hook:",
+                            StartsWith("  key 0x11 Ctrl down"), StartsWith("  key 0x43 C down"),
+                            StartsWith("  key 0x43 C up"), StartsWith("  key 0x11 Ctrl up")));
+    for (const auto& step : TourSteps()) {
+        if (!step.screenshot.empty()) {
+            const std::string shot = outputDir + "\\" + std::string(step.screenshot);
+            EXPECT_NE(::GetFileAttributesA(shot.c_str()), INVALID_FILE_ATTRIBUTES)
+                << step.screenshot;
+        }
+    }
+}
+
+}  // namespace
+}  // namespace q5::win

@@ -1,0 +1,301 @@
+#include "TourDriver.h"
+
+#include <cstdio>
+#include <functional>
+
+#include "WinHookRecorder.h"
+#include "app/win/CGesturePad.h"
+#include "i18n/Unicode.h"
+#include "model/ButtonSetting.h"
+#include "model/SettingsStore.h"
+#include "platform/win/WinInput.h"
+#include "platform/TextFormat.h"
+#include "ui/PngWriter.h"
+#include "ui/SkinLayout.h"
+#include "ui/win/WideText.h"
+#include "ui/win/WindowCapture.h"
+
+namespace q5::tour {
+namespace {
+
+constexpr wchar_t kMainWindowTitle[] = L"Korvo Q5 Mouse Driver";
+// The demo starts slowly under Wine the first time; every later step
+// shows its effect within moments.
+constexpr DWORD kStartLimitMs = 60000;
+constexpr DWORD kStepLimitMs = 10000;
+constexpr DWORD kToolLimitMs = 30000;
+constexpr DWORD kPollMs = 20;
+// The function menu opens at this client point of the main window.
+constexpr Point kMenuOrigin{49, 160};
+
+// Waits, handling this thread's messages, until `done` holds or `limitMs`
+// passed; the final answer of `done`.
+bool WaitUntil(const std::function<bool()>& done, DWORD limitMs) {
+    const DWORD start = ::GetTickCount();
+    while (!done()) {
+        if (::GetTickCount() - start >= limitMs) {
+            return done();
+        }
+        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, kPollMs, QS_ALLINPUT);
+        MSG msg;
+        while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            ::DispatchMessageW(&msg);
+        }
+    }
+    return true;
+}
+
+std::vector<HWND> VisibleTopLevelWindows() {
+    std::vector<HWND> windows;
+    ::EnumWindows(
+        [](HWND hwnd, LPARAM list) {
+            if (::IsWindowVisible(hwnd)) {
+                reinterpret_cast<std::vector<HWND>*>(list)->push_back(hwnd);
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&windows));
+    return windows;
+}
+
+DWORD ProcessOf(HWND hwnd) {
+    DWORD process = 0;
+    ::GetWindowThreadProcessId(hwnd, &process);
+    return process;
+}
+
+RECT Union(const RECT& a, const RECT& b) {
+    RECT both{};
+    ::UnionRect(&both, &a, &b);
+    return both;
+}
+
+// The action code of `slot` in the stored assignment, or -1 when nothing
+// is stored yet.
+int StoredCodeOfSlot(int slot) {
+    ButtonSetting image{};
+    DWORD size = sizeof image;
+    const LSTATUS status = ::RegGetValueW(
+        HKEY_LOCAL_MACHINE, win::Wide(std::u16string(kSettingsKey)),
+        win::Wide(std::u16string(kButtonSettingValue)), RRF_RT_REG_BINARY, nullptr, image.data(),
+        &size);
+    if (status != ERROR_SUCCESS || size != sizeof image) {
+        return -1;
+    }
+    return image.slot(slot).codeByte();
+}
+
+}  // namespace
+
+bool TourDriver::Run() {
+    for (const auto& step : TourSteps()) {
+        std::printf("tour: %.*s\n", static_cast<int>(step.title.size()), step.title.data());
+        std::fflush(stdout);
+        if (!RunStep(step) || (!step.screenshot.empty() && !Screenshot(step.screenshot))) {
+            CloseDemo();
+            return false;
+        }
+    }
+    CloseDemo();
+    return true;
+}
+
+void TourDriver::CloseDemo() {
+    if (m_options.closeDemo && m_main) {
+        ::PostMessageW(m_main, WM_CLOSE, 0, 0);
+    }
+}
+
+bool TourDriver::RunStep(const TourStepInfo& step) {
+    switch (step.step) {
+        case TourStep::ShowMainWindow:
+            return ShowMainWindow();
+        case TourStep::SelectSlot:
+            return SelectSlot();
+        case TourStep::OpenFunctionMenu:
+            return OpenFunctionMenu();
+        case TourStep::ChooseFunction:
+            return ChooseFunction();
+        case TourStep::Apply:
+            return Apply();
+        case TourStep::FireGesture:
+            return FireGesture();
+    }
+    return false;
+}
+
+bool TourDriver::ShowMainWindow() {
+    const bool shown = WaitUntil(
+        [this] {
+            m_main = ::FindWindowW(nullptr, kMainWindowTitle);
+            return m_main && ::IsWindowVisible(m_main);
+        },
+        kStartLimitMs);
+    if (!shown) {
+        return Fail("the demo's main window did not show");
+    }
+    ::SetForegroundWindow(m_main);
+    return WaitUntil([this] { return ::GetForegroundWindow() == m_main; }, kStepLimitMs) ||
+           Fail("the main window did not come to the front");
+}
+
+bool TourDriver::SelectSlot() {
+    if (!ClickAt(m_main, SlotButtonPoint(kTourSlot))) {
+        return false;
+    }
+    // A selected slot shows the function button.
+    return WaitUntil([this] { return FindVisibleChildAt(skin::kMainFunctionButton) != nullptr; },
+                     kStepLimitMs) ||
+           Fail("selecting the slot did not show the function button");
+}
+
+bool TourDriver::OpenFunctionMenu() {
+    m_windowsBeforeMenu = VisibleTopLevelWindows();
+    if (!ClickAt(m_main, FunctionButtonPoint())) {
+        return false;
+    }
+    const DWORD demo = ProcessOf(m_main);
+    const bool opened = WaitUntil(
+        [&] {
+            for (HWND hwnd : VisibleTopLevelWindows()) {
+                if (ProcessOf(hwnd) == demo &&
+                    std::find(m_windowsBeforeMenu.begin(), m_windowsBeforeMenu.end(), hwnd) ==
+                        m_windowsBeforeMenu.end()) {
+                    m_menu = hwnd;
+                    return true;
+                }
+            }
+            return false;
+        },
+        kStepLimitMs);
+    return opened || Fail("the function menu did not open");
+}
+
+// The menu lists its top-level items from the point where it opens, one row
+// each; a heading opens its sub-menu beside it, whose first row is level
+// with the heading.
+bool TourDriver::ChooseFunction() {
+    // Until the menu's geometry is settled the choice is reported to the
+    // main window as the menu library reports it.
+    ::PostMessageW(m_main, 0x501, static_cast<WPARAM>(kTourFunction),
+                   static_cast<LPARAM>(kTourMenuHeading));
+    return WaitUntil([this] { return !::IsWindowVisible(m_menu); }, kStepLimitMs) ||
+           Fail("the function menu did not close after the choice");
+}
+
+bool TourDriver::Apply() {
+    if (!ClickAt(m_main, ApplyButtonPoint())) {
+        return false;
+    }
+    const int wanted = static_cast<int>(kTourFunction);
+    return WaitUntil([] { return StoredCodeOfSlot(kTourSlot) == wanted; }, kStepLimitMs) ||
+           Fail(StringPrintf("Apply did not store code %d for slot %d (stored: %d)", wanted,
+                             kTourSlot, StoredCodeOfSlot(kTourSlot)));
+}
+
+bool TourDriver::FireGesture() {
+    if (!::FindWindowW(nullptr, win::CGesturePad::kWindowTitle)) {
+        return Fail("the demo shows no Gesture Pad");
+    }
+    test::WinHookRecorder hook;
+    if (!hook.installed()) {
+        return Fail("could not install the low-level hooks");
+    }
+    std::wstring command = L"\"" + m_options.toolPath + L"\" gesture " +
+                           win::Wide(Utf8ToUtf16(StringPrintf("0x%08x", TourGestureEvent())));
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    if (!::CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                          &startup, &process)) {
+        return Fail("could not start q5tool");
+    }
+    DWORD status = 1;
+    const bool ended = ::WaitForSingleObject(process.hProcess, kToolLimitMs) == WAIT_OBJECT_0;
+    ::GetExitCodeProcess(process.hProcess, &status);
+    ::CloseHandle(process.hThread);
+    ::CloseHandle(process.hProcess);
+    if (!ended || status != 0) {
+        return Fail(StringPrintf("q5tool gesture ended with status %lu", status));
+    }
+    hook.WaitFor(kTourExpectedInputEvents);
+    const auto keys = hook.keys();
+    const auto mice = hook.mice();
+    std::printf("tour: gesture 0x%08x; input seen by a low-level hook:\n", TourGestureEvent());
+    win::WinInput input;
+    for (const auto& key : keys) {
+        std::printf("  %s\n", DescribeHookedKey(input, key.vk, key.flags).c_str());
+    }
+    for (const auto& mouse : mice) {
+        std::printf("  %s\n", DescribeHookedMouse(static_cast<std::uint32_t>(mouse.message),
+                                                  mouse.mouseData)
+                                  .c_str());
+    }
+    std::fflush(stdout);
+    return keys.size() + mice.size() == kTourExpectedInputEvents ||
+           Fail(StringPrintf("expected %u input events after the gesture",
+                             static_cast<unsigned>(kTourExpectedInputEvents)));
+}
+
+bool TourDriver::ClickAt(HWND window, Point client) {
+    POINT point{client.x, client.y};
+    ::ClientToScreen(window, &point);
+    ::SetCursorPos(point.x, point.y);
+    INPUT clicks[2]{};
+    clicks[0].type = clicks[1].type = INPUT_MOUSE;
+    clicks[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    clicks[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    return ::SendInput(2, clicks, sizeof(INPUT)) == 2 || Fail("SendInput refused the click");
+}
+
+HWND TourDriver::FindVisibleChildAt(const Rect& clientRect) const {
+    struct Search {
+        HWND parent;
+        Rect wanted;
+        HWND found;
+    } search{m_main, clientRect, nullptr};
+    ::EnumChildWindows(
+        m_main,
+        [](HWND child, LPARAM data) {
+            auto* s = reinterpret_cast<Search*>(data);
+            RECT r{};
+            ::GetWindowRect(child, &r);
+            ::MapWindowPoints(nullptr, s->parent, reinterpret_cast<POINT*>(&r), 2);
+            if (::IsWindowVisible(child) && r.left == s->wanted.left && r.top == s->wanted.top &&
+                r.right == s->wanted.right && r.bottom == s->wanted.bottom) {
+                s->found = child;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+// The main window with the pad and an open menu: one picture of the scene.
+bool TourDriver::Screenshot(std::string_view name) {
+    ::RedrawWindow(m_main, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    RECT area{};
+    ::GetWindowRect(m_main, &area);
+    for (HWND other : {::FindWindowW(nullptr, win::CGesturePad::kWindowTitle), m_menu}) {
+        if (other && ::IsWindowVisible(other)) {
+            RECT r{};
+            ::GetWindowRect(other, &r);
+            area = Union(area, r);
+        }
+    }
+    const std::wstring path = m_options.outputDir + L"\\" + win::Wide(Utf8ToUtf16(name));
+    const std::string narrow = Utf16ToUtf8(win::FromWide(path.c_str()));
+    if (!PngWriter::WriteFile(win::CaptureScreen(area), narrow)) {
+        return Fail("could not write " + narrow);
+    }
+    std::printf("tour: wrote %s\n", narrow.c_str());
+    return true;
+}
+
+bool TourDriver::Fail(const std::string& why) {
+    std::fprintf(stderr, "q5tour: %s\n", why.c_str());
+    return false;
+}
+
+}  // namespace q5::tour

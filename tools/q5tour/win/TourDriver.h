@@ -1,0 +1,54 @@
+/*
+ * Carries out the demo's tour (app/DemoTour) against a running demo with
+ * real input: clicks by SendInput at the main window's layout points, the
+ * gesture through q5tool gesture, and a low-level hook watching what the
+ * program synthesises. Every step waits for its visible effect, with a time
+ * limit, and the tour stops at the first step that does not show it.
+ */
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "app/DemoTour.h"
+
+namespace q5::tour {
+
+struct TourOptions {
+    std::wstring toolPath;   // q5tool.exe
+    std::wstring outputDir;  // screenshots
+    bool closeDemo = true;   // WM_CLOSE to the main window at the end
+};
+
+class TourDriver {
+public:
+    explicit TourDriver(TourOptions options) : m_options(std::move(options)) {}
+
+    // Runs every step; false after the first that failed, with the reason
+    // printed on standard error.
+    bool Run();
+
+private:
+    bool RunStep(const TourStepInfo& step);
+    void CloseDemo();
+    bool ShowMainWindow();
+    bool SelectSlot();
+    bool OpenFunctionMenu();
+    bool ChooseFunction();
+    bool Apply();
+    bool FireGesture();
+
+    bool ClickAt(HWND window, Point client);
+    bool Screenshot(std::string_view name);
+    HWND FindVisibleChildAt(const Rect& clientRect) const;
+    bool Fail(const std::string& why);
+
+    TourOptions m_options;
+    HWND m_main = nullptr;
+    HWND m_menu = nullptr;
+    std::vector<HWND> m_windowsBeforeMenu;
+};
+
+}  // namespace q5::tour
