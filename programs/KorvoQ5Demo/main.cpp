@@ -5,12 +5,14 @@
 
 #include <memory>
 
+#include "app/win/CGesturePad.h"
 #include "app/win/CQ5ConfigApp.h"
 #include "platform/sim/SimReceiver.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     using namespace q5;
     std::unique_ptr<sim::SimReceiver> receiver;
+    std::unique_ptr<win::CGesturePad> pad;
     win::CQ5ConfigApp app;
     app.SetVariant({
         [&receiver](win::WinPlatform& platform) {
@@ -18,10 +20,16 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
             receiver->PlugIn();
             platform.RouteDeviceIo(*receiver);
         },
-        [](win::CQ5ConfigDlg& dialog) {
+        [&receiver, &pad](win::CQ5ConfigDlg& dialog) {
             dialog.ShowAtStart(true);
-            // The Gesture Pad plugs in here: SetReadyHook opens it beside the
-            // main window, its Fire queuing events on the receiver.
+            // The Gesture Pad beside the main window: each of its buttons
+            // queues a driver event on the receiver.
+            dialog.SetReadyHook([&receiver, &pad](win::CQ5ConfigDlg& ready) {
+                pad = std::make_unique<win::CGesturePad>(
+                    [&receiver](std::uint32_t code) { return receiver->QueueEvent(code); },
+                    ready.Texts());
+                pad->Create(ready.GetSafeHwnd());
+            });
         },
     });
     return win::RunProgram(app);

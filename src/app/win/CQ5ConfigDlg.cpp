@@ -6,12 +6,11 @@
 #include "ui/ResourceIds.h"
 #include "ui/SkinLayout.h"
 #include "ui/win/CInfoDlg.h"
+#include "ui/win/SkinFaces.h"
 #include "ui/win/SkinFont.h"
 
-#if __has_include("editors/win/CComBoDlg.h")
 #include "editors/win/CComBoDlg.h"
-#define Q5_HAS_COMBO_DIALOG 1
-#endif
+#include "editors/win/CDlgMacro.h"
 
 namespace q5::win {
 namespace {
@@ -53,18 +52,8 @@ constexpr std::array<const char*, kSlotCount> kSlotCaptionKeys{
 
 constexpr CaptionColors kCaptionColours{Rgb(55, 55, 55), Rgb(66, 66, 66), Rgb(55, 55, 55)};
 
-RECT ToRect(const Rect& r) {
-    return RECT{r.left, r.top, r.right, r.bottom};
-}
-
-HBITMAP LoadSkin(int id) {
-    return static_cast<HBITMAP>(
-        ::LoadImageW(AppInstance(), MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
-}
-
-void DrawPaintedText(HDC dc, const std::u16string& text, RECT rect) {
-    const std::wstring wide = ToWide(text);
-    ::DrawTextW(dc, wide.c_str(), static_cast<int>(wide.size()), &rect, kPaintedTextFormat);
+void DrawPaintedText(HDC dc, const std::u16string& text, const Rect& where) {
+    DrawSkinText(dc, text, where, kPaintedTextFormat);
 }
 
 }  // namespace
@@ -86,14 +75,7 @@ CQ5ConfigDlg::CQ5ConfigDlg(Platform platform, TextLookup texts, std::wstring pro
     m_visibleOnStart = false;
 }
 
-CQ5ConfigDlg::~CQ5ConfigDlg() {
-    for (HBITMAP& skin : m_skins) {
-        if (skin) {
-            ::DeleteObject(skin);
-            skin = nullptr;
-        }
-    }
-}
+CQ5ConfigDlg::~CQ5ConfigDlg() = default;
 
 BOOL CQ5ConfigDlg::OnInitDialog() {
     CTrayDialog::OnInitDialog();
@@ -141,29 +123,22 @@ void CQ5ConfigDlg::LayOut() {
 }
 
 void CQ5ConfigDlg::LoadSkins() {
-    m_skins = {LoadSkin(Q5_IDB_MAIN_NORMAL), LoadSkin(Q5_IDB_MAIN_HIGHLIGHT),
-               LoadSkin(Q5_IDB_MAIN_PRESSED)};
+    m_faces.Load(Q5_IDB_MAIN_NORMAL, Q5_IDB_MAIN_HIGHLIGHT, Q5_IDB_MAIN_PRESSED);
 }
 
 void CQ5ConfigDlg::CentreOnScreen() {
-    BITMAP size{};
-    if (!m_skins[0] || !::GetObjectW(m_skins[0], sizeof size, &size)) {
-        size = BITMAP{};
-    }
+    // The window takes the size of the normal face alone.
+    const SIZE size = m_faces.Size(SIZE{0, 0});
     const int screenWidth = ::GetSystemMetrics(SM_CXSCREEN);
     const int screenHeight = ::GetSystemMetrics(SM_CYSCREEN);
-    MoveWindow((screenWidth - size.bmWidth) / 2, (screenHeight - size.bmHeight) / 2, size.bmWidth,
-               size.bmHeight, TRUE);
+    MoveWindow((screenWidth - size.cx) / 2, (screenHeight - size.cy) / 2, size.cx, size.cy, TRUE);
 }
 
 void CQ5ConfigDlg::CreateButtons() {
-    const auto [normal, highlight, pressed] = m_skins;
     for (std::size_t i = 0; i < kSingleButtons.size(); ++i) {
         const SingleButtonSpec& spec = kSingleButtons[i];
         CGDIBitmapBtn& button = m_singles[i];
-        const RECT rect = ToRect(spec.rect);
-        button.Create(rect, this);
-        button.SetStateImages(normal, highlight, pressed, normal, rect);
+        m_faces.CreateButton(button, spec.rect, this);
         if (spec.captionKey) {
             const std::u16string caption = m_texts ? m_texts(spec.captionKey) : std::u16string();
             button.SetCaption(caption);
@@ -181,7 +156,8 @@ void CQ5ConfigDlg::CreateButtons() {
         CGDIBitmapBtn& button = SlotButton(slot);
         const RECT rect = ToRect(skin::kMainSlotButtons[static_cast<std::size_t>(slot)]);
         button.Create(rect, this);
-        button.SetStateImages(normal, pressed, highlight, normal, rect);
+        button.SetStateImages(m_faces.Normal(), m_faces.Pressed(), m_faces.Hover(), m_faces.Normal(),
+                              rect);
         const std::u16string caption =
             m_texts ? m_texts(kSlotCaptionKeys[static_cast<std::size_t>(slot)]) : std::u16string();
         button.SetCaption(caption);
@@ -435,22 +411,20 @@ void CQ5ConfigDlg::ShowSlotText(int slot, const std::u16string& text) {
 }
 
 std::optional<Combination> CQ5ConfigDlg::EditCombination() {
-#ifdef Q5_HAS_COMBO_DIALOG
     CComBoDlg dialog(m_texts, m_programFolder, this);
     if (dialog.DoModal() != IDOK) {
         return std::nullopt;
     }
     const std::array<std::uint8_t, 3> keys = dialog.Result();
     return Combination{keys[0], keys[1], keys[2]};
-#else
-    // The combination-key dialog plugs in here.
-    return std::nullopt;
-#endif
 }
 
-std::optional<std::uint8_t> CQ5ConfigDlg::EditMacro(std::uint8_t) {
-    // The macro editor plugs in here.
-    return std::nullopt;
+std::optional<std::uint8_t> CQ5ConfigDlg::EditMacro(std::uint8_t preselected) {
+    CDlgMacro dialog(m_texts, m_programFolder, preselected, this, m_store);
+    if (dialog.DoModal() != IDOK || dialog.ChosenMacro() < 0) {
+        return std::nullopt;
+    }
+    return static_cast<std::uint8_t>(dialog.ChosenMacro());
 }
 
 void CQ5ConfigDlg::RefuseLeftClick() {
@@ -464,15 +438,8 @@ LRESULT CQ5ConfigDlg::OnPaint() {
         const RECT client = GetClientRect();
         ::DrawIcon(dc, (client.right - ::GetSystemMetrics(SM_CXICON) + 1) / 2,
                    (client.bottom - ::GetSystemMetrics(SM_CYICON) + 1) / 2, m_icon);
-    } else if (m_skins[0]) {
-        HDC skinDc = ::CreateCompatibleDC(dc);
-        BITMAP size{};
-        ::GetObjectW(m_skins[0], sizeof size, &size);
-        {
-            SelectedObject selected(skinDc, m_skins[0]);
-            ::BitBlt(dc, 0, 0, size.bmWidth, size.bmHeight, skinDc, 0, 0, SRCCOPY);
-        }
-        ::DeleteDC(skinDc);
+    } else if (m_faces.Normal()) {
+        m_faces.PaintNormal(dc);
         PaintTexts(dc);
     }
     ::EndPaint(m_hWnd, &paint);
@@ -488,22 +455,17 @@ void CQ5ConfigDlg::PaintTexts(HDC dc) {
         const auto text = [this](const char* key) {
             return m_texts ? m_texts(key) : std::u16string();
         };
-        DrawPaintedText(dc, text("tc_version"), RECT{13, 443, 283, 458});
-        DrawPaintedText(dc, text("tc_default_value"), RECT{59, 177, 109, 192});
-        DrawPaintedText(dc, text("tc_setting_value"), RECT{59, 197, 109, 212});
-        DrawPaintedText(dc, m_selection.defaultNameText(), RECT{115, 177, 273, 192});
-        DrawPaintedText(dc, m_selection.currentNameText(), RECT{115, 197, 273, 212});
+        DrawPaintedText(dc, text("tc_version"), Rect{13, 443, 283, 458});
+        DrawPaintedText(dc, text("tc_default_value"), Rect{59, 177, 109, 192});
+        DrawPaintedText(dc, text("tc_setting_value"), Rect{59, 197, 109, 212});
+        DrawPaintedText(dc, m_selection.defaultNameText(), Rect{115, 177, 273, 192});
+        DrawPaintedText(dc, m_selection.currentNameText(), Rect{115, 197, 273, 212});
     }
     ::DeleteObject(font);
 }
 
 void CQ5ConfigDlg::OnClose() {
-    for (HBITMAP& skin : m_skins) {
-        if (skin) {
-            ::DeleteObject(skin);
-            skin = nullptr;
-        }
-    }
+    m_faces.Free();
 #ifdef Q5_HAS_GESTURE_PANEL
     m_panel.reset();
 #endif

@@ -27,6 +27,7 @@
 #include "ui/win/CGDIBitmapBtn.h"
 #include "ui/win/CMouseBmp.h"
 #include "ui/win/CTrayDialog.h"
+#include "ui/win/SkinFaces.h"
 
 #if __has_include("ui/win/CDlgHand1.h")
 #include "ui/win/CDlgHand1.h"
@@ -66,6 +67,7 @@ public:
     CGDIBitmapBtn& SingleButton(Single which) { return m_singles[static_cast<std::size_t>(which)]; }
     CGDIBitmapBtn& SlotButton(int slot) { return m_slots.at(static_cast<std::size_t>(slot)); }
     CMouseBmp& MousePicture() { return m_mouse; }
+    const TextLookup& Texts() const { return m_texts; }
     CUSBDriver& Driver() { return m_driver; }
 
     BOOL PreTranslateMessage(MSG* msg) override;
@@ -116,7 +118,7 @@ private:
     HICON m_icon = nullptr;
     CMouseBmp m_mouse;
     CUSBDriver m_driver;
-    std::array<HBITMAP, 3> m_skins{};  // normal, highlight, pressed
+    SkinFaces m_faces;  // normal, highlight, pressed
     std::array<CGDIBitmapBtn, kSingleCount> m_singles;
     std::array<CGDIBitmapBtn, kSlotCount> m_slots;
 #ifdef Q5_HAS_GESTURE_PANEL
