@@ -167,14 +167,12 @@ void CQ5ConfigDlg::CreateButtons() {
 }
 
 void CQ5ConfigDlg::CreatePanel() {
-#ifdef Q5_HAS_GESTURE_PANEL
     m_panel = std::make_unique<CDlgHand1>(m_texts, this);
     m_panel->Create(this);
     m_panel->ShowWindow(SW_SHOW);
     const Rect& where = skin::kMainPanel;
     m_panel->MoveWindow(where.left, where.top, where.right - where.left, where.bottom - where.top,
                         TRUE);
-#endif
 }
 
 void CQ5ConfigDlg::SetSlotCaptionsFromNames() {
@@ -313,24 +311,16 @@ bool CQ5ConfigDlg::OnButton(HWND button) {
 void CQ5ConfigDlg::OnSlotButton(int slot) {
     const SlotSelection::PanelRequest request = m_selection.ClickSlotButton(slot);
     ShowSelection();
-#ifdef Q5_HAS_GESTURE_PANEL
     if (m_panel) {
         m_panel->ShowPage(request.page);
         m_panel->SelectSlot(request.slot, request.latched);
     }
-#else
-    (void)request;
-#endif
 }
 
 void CQ5ConfigDlg::OnPageButton(int page) {
-#ifdef Q5_HAS_GESTURE_PANEL
     if (m_panel) {
         m_panel->ShowPage(page);
     }
-#else
-    (void)page;
-#endif
     SetSelectedSlot(SlotSelection::kNoSlot, 0);
 }
 
@@ -466,9 +456,7 @@ void CQ5ConfigDlg::PaintTexts(HDC dc) {
 
 void CQ5ConfigDlg::OnClose() {
     m_faces.Free();
-#ifdef Q5_HAS_GESTURE_PANEL
     m_panel.reset();
-#endif
     for (const wchar_t* title : {kMacroEditorTitle, kComboDialogTitle}) {
         if (HWND editor = ::FindWindowW(nullptr, title)) {
             ::PostMessageW(editor, WM_CLOSE, 0, 0);

@@ -29,10 +29,8 @@
 #include "ui/win/CTrayDialog.h"
 #include "ui/win/SkinFaces.h"
 
-#if __has_include("ui/win/CDlgHand1.h")
 #include "ui/win/CDlgHand1.h"
-#define Q5_HAS_GESTURE_PANEL 1
-#endif
+// The function menu library plugs in here once it exists.
 #if __has_include("ui/win/MenuLibrary.h")
 #include "ui/win/MenuLibrary.h"
 #define Q5_HAS_MENU_LIBRARY 1
@@ -121,9 +119,7 @@ private:
     SkinFaces m_faces;  // normal, highlight, pressed
     std::array<CGDIBitmapBtn, kSingleCount> m_singles;
     std::array<CGDIBitmapBtn, kSlotCount> m_slots;
-#ifdef Q5_HAS_GESTURE_PANEL
     std::unique_ptr<CDlgHand1> m_panel;
-#endif
 #ifdef Q5_HAS_MENU_LIBRARY
     MenuLibrary m_menu;
 #endif
