@@ -1,0 +1,242 @@
+// The program as a user meets it: started (twice), clicked at the layout's
+// points, typed at, applied, and ended from its notification menu, with the
+// real registry as the proof of what was saved.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <array>
+#include <cstdio>
+#include <optional>
+#include <string>
+
+#include "model/ButtonSetting.h"
+#include "ui/ResourceIds.h"
+#include "ui/SkinLayout.h"
+#include "ui/win/WindowCapture.h"
+#include "ui/win/WinUiTestSupport.h"
+
+namespace q5::win {
+namespace {
+
+constexpr wchar_t kTitle[] = L"Korvo Q5 Mouse Driver";
+constexpr wchar_t kKey[] = L"Software\\Korvo\\Fingrel\\Q5";
+constexpr UINT kMenuChoice = 0x501;
+constexpr UINT kTrayMessage = 0x600;
+
+// The program has no receiver under Wine, so Apply cannot push and saves
+// nothing; the demo has the simulated one plugged in.
+constexpr wchar_t kProgram[] = L"KorvoQ5.exe";
+constexpr wchar_t kDemo[] = L"KorvoQ5Demo.exe";
+
+PROCESS_INFORMATION Start(const wchar_t* name) {
+    const std::string dir = Q5_BIN_DIR;
+    std::wstring command = L"\"" + std::wstring(dir.begin(), dir.end()) + L"/" + name + L"\"";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    ::CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                     &startup, &process);
+    return process;
+}
+
+template <typename Condition>
+bool WaitUntil(Condition condition, int milliseconds = 10000) {
+    for (int waited = 0; waited < milliseconds; waited += 50) {
+        if (condition()) {
+            return true;
+        }
+        test::Settle();
+    }
+    return condition();
+}
+
+std::optional<std::uint8_t> StoredCode(int slot) {
+    std::array<std::uint8_t, ButtonSetting::kSize> image{};
+    DWORD size = image.size();
+    if (::RegGetValueW(HKEY_LOCAL_MACHINE, kKey, L"ButtonSetting", RRF_RT_REG_BINARY, nullptr,
+                       image.data(), &size) != ERROR_SUCCESS) {
+        return std::nullopt;
+    }
+    return image[ButtonSetting::kSlotsOffset + slot * ActionRecord::kSize + ActionRecord::kCodeOffset];
+}
+
+void PressKey(WORD vk) {
+    INPUT keys[2]{};
+    keys[0].type = keys[1].type = INPUT_KEYBOARD;
+    keys[0].ki.wVk = keys[1].ki.wVk = vk;
+    keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    ::SendInput(2, keys, sizeof(INPUT));
+}
+
+class ProgramTest : public ::testing::Test {
+protected:
+    void Launch(const wchar_t* name) {
+        ::RegDeleteKeyValueW(HKEY_LOCAL_MACHINE, kKey, L"ButtonSetting");
+        first = Start(name);
+        ASSERT_NE(first.hProcess, nullptr);
+        ASSERT_TRUE(WaitUntil([this] { return (window = ::FindWindowW(nullptr, kTitle)); }));
+    }
+    // A shown top-level window of the program other than the main window
+    // and the demo's pad: the information dialog.
+    HWND OtherWindow() {
+        struct Search {
+            DWORD process;
+            HWND main;
+            HWND found;
+        } search{::GetProcessId(first.hProcess), window, nullptr};
+        ::EnumWindows(
+            [](HWND hwnd, LPARAM data) -> BOOL {
+                auto* s = reinterpret_cast<Search*>(data);
+                DWORD owner = 0;
+                ::GetWindowThreadProcessId(hwnd, &owner);
+                wchar_t title[64]{};
+                ::GetWindowTextW(hwnd, title, 64);
+                if (owner == s->process && hwnd != s->main && ::IsWindowVisible(hwnd) &&
+                    std::wstring(title) != L"Gesture Pad") {
+                    s->found = hwnd;
+                    return FALSE;
+                }
+                return TRUE;
+            },
+            reinterpret_cast<LPARAM>(&search));
+        return search.found;
+    }
+    void TearDown() override {
+        if (!first.hProcess) {
+            return;
+        }
+        if (::WaitForSingleObject(first.hProcess, 0) == WAIT_TIMEOUT) {
+            ::TerminateProcess(first.hProcess, 1);
+        }
+        ::CloseHandle(first.hThread);
+        ::CloseHandle(first.hProcess);
+    }
+    POINT At(const Rect& r) const {
+        RECT frame{};
+        ::GetWindowRect(window, &frame);
+        return {frame.left + (r.left + r.right) / 2, frame.top + (r.top + r.bottom) / 2};
+    }
+    void Click(const Rect& r) {
+        const POINT p = At(r);
+        // Wait until the button is really on the screen there.
+        ASSERT_TRUE(WaitUntil([&] { return ::GetParent(::WindowFromPoint(p)) == window; }, 5000));
+        test::ClickAt(p.x, p.y);
+        test::Settle();
+        ::Sleep(150);
+    }
+    std::uint32_t Pixel(int x, int y) { return CaptureWindow(window).at(x, y); }
+    bool Running() { return ::WaitForSingleObject(first.hProcess, 0) == WAIT_TIMEOUT; }
+    bool MouseShown() {
+        return ::IsWindowVisible(::GetDlgItem(window, Q5_IDC_MOUSE_PICTURE)) != FALSE;
+    }
+    void ShowWindowFromTheIcon() {
+        ::PostMessageW(window, kTrayMessage, 0, WM_LBUTTONDBLCLK);
+        ASSERT_TRUE(WaitUntil([this] { return ::IsWindowVisible(window) != FALSE; }));
+        ::SetForegroundWindow(window);
+        test::Settle();
+        ::Sleep(300);
+    }
+
+    PROCESS_INFORMATION first{};
+    HWND window = nullptr;
+};
+
+TEST_F(ProgramTest, SecondStartShowsTheFirstAndEnds) {
+    Launch(kProgram);
+    EXPECT_FALSE(::IsWindowVisible(window));
+    PROCESS_INFORMATION second = Start(kProgram);
+    ASSERT_NE(second.hProcess, nullptr);
+    EXPECT_EQ(::WaitForSingleObject(second.hProcess, 10000), WAIT_OBJECT_0);
+    ::CloseHandle(second.hThread);
+    ::CloseHandle(second.hProcess);
+    EXPECT_TRUE(WaitUntil([this] { return ::IsWindowVisible(window) != FALSE; }));
+    EXPECT_TRUE(Running());
+    // Centred on the screen in the face's size.
+    RECT frame{};
+    ::GetWindowRect(window, &frame);
+    EXPECT_EQ(frame.right - frame.left, skin::kMainSkinSize.width);
+    EXPECT_EQ(frame.bottom - frame.top, skin::kMainSkinSize.height);
+    EXPECT_EQ(frame.left, (::GetSystemMetrics(SM_CXSCREEN) - skin::kMainSkinSize.width) / 2);
+    EXPECT_EQ(frame.top, (::GetSystemMetrics(SM_CYSCREEN) - skin::kMainSkinSize.height) / 2);
+}
+
+TEST_F(ProgramTest, AssignApplyKeysAndCloseFromTheMenu) {
+    Launch(kDemo);
+    ShowWindowFromTheIcon();
+    EXPECT_TRUE(WaitUntil([this] { return MouseShown(); }, 3000));
+
+    // Select slot 3: it latches (orange) and the mouse picture gives way.
+    Click(skin::kMainSlotButtons[3]);
+    ::SetCursorPos(1, 1);
+    ::Sleep(200);
+    const Rect& slot3 = skin::kMainSlotButtons[3];
+    const Rect& slot4 = skin::kMainSlotButtons[4];
+    EXPECT_EQ(Pixel(slot3.left + 2, slot3.top + 2),
+              test::ResourcePixel(Q5_IDB_MAIN_HIGHLIGHT, slot3.left + 2, slot3.top + 2));
+    EXPECT_EQ(Pixel(slot4.left + 2, slot4.top + 2),
+              test::ResourcePixel(Q5_IDB_MAIN_NORMAL, slot4.left + 2, slot4.top + 2));
+    EXPECT_FALSE(MouseShown());
+    test::SaveShot(CaptureWindow(window), "program-slot3-selected.png");
+
+    // Enter, Escape and Space do nothing.
+    for (WORD vk : {VK_RETURN, VK_ESCAPE, VK_SPACE}) {
+        PressKey(vk);
+        test::Settle();
+    }
+    ::Sleep(500);
+    EXPECT_TRUE(Running());
+    EXPECT_TRUE(::IsWindowVisible(window));
+    EXPECT_EQ(Pixel(slot3.left + 2, slot3.top + 2),
+              test::ResourcePixel(Q5_IDB_MAIN_HIGHLIGHT, slot3.left + 2, slot3.top + 2));
+
+    // Copy from the basic functions, as the menu library reports it; Apply.
+    ::PostMessageW(window, kMenuChoice, 65, 23);
+    test::Settle();
+    EXPECT_FALSE(StoredCode(3).has_value());
+    Click(skin::kMainApplyButton);
+    ASSERT_TRUE(WaitUntil([] { return StoredCode(3).has_value(); }, 3000));
+    EXPECT_EQ(StoredCode(3), 65);
+    EXPECT_EQ(StoredCode(0), 1);
+
+    // Another choice, not applied, then the notification menu's exit item.
+    ::PostMessageW(window, kMenuChoice, 66, 23);
+    ::PostMessageW(window, kTrayMessage, 0, WM_RBUTTONDOWN);
+    HWND menu = nullptr;
+    ASSERT_TRUE(WaitUntil([&menu] { return (menu = ::FindWindowW(L"#32768", nullptr)); }, 3000));
+    ::Sleep(200);
+    RECT items{};
+    ::GetWindowRect(menu, &items);
+    test::ClickAt((items.left + items.right) / 2, items.top + (items.bottom - items.top) * 3 / 4);
+    EXPECT_EQ(::WaitForSingleObject(first.hProcess, 10000), WAIT_OBJECT_0);
+    // Nothing saved on closing.
+    EXPECT_EQ(StoredCode(3), 65);
+}
+
+TEST_F(ProgramTest, TheOnlyLeftClickIsKept) {
+    Launch(kDemo);
+    ShowWindowFromTheIcon();
+    Click(skin::kMainSlotButtons[0]);
+    ::PostMessageW(window, kMenuChoice, 65, 23);
+    // The information dialog tells why; its OK closes it.
+    HWND info = nullptr;
+    ASSERT_TRUE(WaitUntil(
+        [&] {
+            info = OtherWindow();
+            return info != nullptr;
+        },
+        5000));
+    ::Sleep(300);
+    test::SaveShot(CaptureWindow(info), "program-left-click-refused.png");
+    RECT frame{};
+    ::GetWindowRect(info, &frame);
+    const Rect& ok = skin::kInfoOkButton;
+    test::ClickAt(frame.left + (ok.left + ok.right) / 2, frame.top + (ok.top + ok.bottom) / 2);
+    ASSERT_TRUE(WaitUntil([this] { return ::IsWindowEnabled(window) != FALSE; }, 3000));
+    Click(skin::kMainApplyButton);
+    ASSERT_TRUE(WaitUntil([] { return StoredCode(0).has_value(); }, 3000));
+    EXPECT_EQ(StoredCode(0), 1);
+}
+
+}  // namespace
+}  // namespace q5::win
