@@ -73,9 +73,10 @@ MenuOutcome PopupMenuModel::Hover(std::size_t level, int position) {
         return MenuOutcome::None;
     }
     const int item = m_levels[level].items[static_cast<std::size_t>(position)];
-    const bool alreadyShown = m_levels[level].hot == position &&
-                              (m_levels.size() == level + 1 ||
-                               (m_levels.size() == level + 2 && HasSubMenu(item)));
+    // Resting again on the hot item keeps whatever is open below it.
+    const bool alreadyShown =
+        m_levels[level].hot == position &&
+        (m_levels.size() == level + 1 || m_levels[level + 1].owner == item);
     if (alreadyShown) {
         return MenuOutcome::None;
     }
