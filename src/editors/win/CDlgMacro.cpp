@@ -42,7 +42,6 @@ constexpr std::array<FaceText, 5> kFaceTexts{{
     {"tc_macro_delay", {255, 81, 350, 92}},
 }};
 
-
 std::wstring AsWide(const std::u16string& text) {
     return std::wstring(Wide(text));
 }
