@@ -106,12 +106,10 @@ void CQ5ConfigDlg::SetIcons() {
 }
 
 void CQ5ConfigDlg::LoadMenuLibrary() {
-#ifdef Q5_HAS_MENU_LIBRARY
     // Only the copy beside the executable: the program runs elevated.
     if (!m_menu.Load(m_programFolder)) {
         PostMessageW(WM_CLOSE);
     }
-#endif
 }
 
 void CQ5ConfigDlg::LayOut() {
@@ -325,15 +323,11 @@ void CQ5ConfigDlg::OnPageButton(int page) {
 }
 
 void CQ5ConfigDlg::OnFunctionButton() {
-#ifdef Q5_HAS_MENU_LIBRARY
     ShowFunctionMenu(m_menu, *this, m_texts, m_programFolder);
-#endif
 }
 
 void CQ5ConfigDlg::CloseFunctionMenu() {
-#ifdef Q5_HAS_MENU_LIBRARY
     m_menu.Destroy();
-#endif
 }
 
 void CQ5ConfigDlg::OnRestoreDefault() {

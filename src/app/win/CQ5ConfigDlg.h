@@ -30,11 +30,7 @@
 #include "ui/win/SkinFaces.h"
 
 #include "ui/win/CDlgHand1.h"
-// The function menu library plugs in here once it exists.
-#if __has_include("ui/win/MenuLibrary.h")
 #include "ui/win/MenuLibrary.h"
-#define Q5_HAS_MENU_LIBRARY 1
-#endif
 
 namespace q5::win {
 
@@ -120,9 +116,7 @@ private:
     std::array<CGDIBitmapBtn, kSingleCount> m_singles;
     std::array<CGDIBitmapBtn, kSlotCount> m_slots;
     std::unique_ptr<CDlgHand1> m_panel;
-#ifdef Q5_HAS_MENU_LIBRARY
     MenuLibrary m_menu;
-#endif
     SettingsStore m_store;
     DisplayText m_text;
     AssignmentEditor m_editor;
