@@ -70,6 +70,9 @@ public:
     void Paint(std::size_t level, HDC dc);
     void SetPressed(std::size_t level, int position);
     void Watch();
+    // Whether the pointer is somewhere else than at the last look: windows
+    // that appear under a resting pointer get a mouse move without one.
+    bool PointerMoved();
     // Asks the top menu window to close the menu once the current input is done.
     void RequestClose() const;
     // The position of the item under a client point given as a mouse message's lParam.
@@ -93,6 +96,7 @@ private:
     HFONT m_font = nullptr;
     POINT m_anchor{};
     HWND m_foregroundAtOpen = nullptr;
+    POINT m_pointer{};
     std::vector<HWND> m_windows;
     std::vector<int> m_windowOwners;
     std::vector<q5::Rect> m_rects;
@@ -205,7 +209,7 @@ LRESULT CALLBACK MenuWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPara
             return 0;
         }
         case WM_MOUSEMOVE:
-            if (g_menu) {
+            if (g_menu && g_menu->PointerMoved()) {
                 const std::size_t level = LevelOf(hwnd);
                 Apply(g_menu->Model().Hover(level, g_menu->PositionAt(level, lParam)));
             }
@@ -335,6 +339,7 @@ bool Menu::Open(POINT anchor) {
     }
     m_anchor = anchor;
     m_foregroundAtOpen = ::GetForegroundWindow();
+    ::GetCursorPos(&m_pointer);
     const DWORD thread = ::GetCurrentThreadId();
     m_keyboardHook = ::SetWindowsHookExW(WH_KEYBOARD, &KeyboardHook, nullptr, thread);
     m_mouseHook = ::SetWindowsHookExW(WH_MOUSE_LL, &MouseHook, g_instance, 0);
@@ -403,6 +408,14 @@ void Menu::DestroyFrom(std::size_t level) {
         m_rects.pop_back();
         ::DestroyWindow(window);
     }
+}
+
+bool Menu::PointerMoved() {
+    POINT now{};
+    ::GetCursorPos(&now);
+    const bool moved = now.x != m_pointer.x || now.y != m_pointer.y;
+    m_pointer = now;
+    return moved;
 }
 
 void Menu::SetPressed(std::size_t level, int position) {
