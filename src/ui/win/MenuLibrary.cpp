@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/win/ProgramLibrary.h"
 #include "ui/FunctionMenu.h"
 #include "ui/win/WideText.h"
 
@@ -15,34 +16,12 @@ constexpr COLORREF kMenuFrameColour = 0xCDCDCD;
 constexpr COLORREF kMenuHighlightColour = 0x3278E8;
 constexpr POINT kFunctionMenuClientPoint{49, 160};
 
-bool IsAbsolute(const std::wstring& path) {
-    const bool drive = path.size() >= 3 && path[1] == L':' && (path[2] == L'\\' || path[2] == L'/');
-    const bool unc = path.size() >= 2 && path[0] == L'\\' && path[1] == L'\\';
-    return drive || unc;
-}
-
 std::wstring WithSeparator(std::wstring folder) {
     std::replace(folder.begin(), folder.end(), L'/', L'\\');
     if (!folder.empty() && folder.back() != L'\\') {
         folder += L'\\';
     }
     return folder;
-}
-
-HMODULE LoadByFullPath(const std::wstring& path) {
-    // Dependencies only from the library's own folder and System32.
-    HMODULE module = ::LoadLibraryExW(
-        path.c_str(), nullptr, LOAD_LIBRARY_SEARCH_DLL_LOAD_DIR | LOAD_LIBRARY_SEARCH_SYSTEM32);
-    if (!module && ::GetLastError() == ERROR_INVALID_PARAMETER) {
-        // A system without the restricted search flags.
-        module = ::LoadLibraryExW(path.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
-    }
-    return module;
-}
-
-template <typename Fn>
-Fn Export(HMODULE module, const char* name) {
-    return reinterpret_cast<Fn>(reinterpret_cast<void*>(::GetProcAddress(module, name)));
 }
 
 }  // namespace
@@ -53,15 +32,12 @@ MenuLibrary::~MenuLibrary() {
 
 bool MenuLibrary::Load(const std::wstring& programFolder) {
     Free();
-    if (!IsAbsolute(programFolder)) {
-        return false;
-    }
-    m_module = LoadByFullPath(WithSeparator(programFolder) + kMenuLibraryFileName);
+    m_module = LoadProgramLibrary(programFolder, kMenuLibraryFileName);
     if (!m_module) {
         return false;
     }
-    m_create = Export<CreateMenuExFn>(m_module, kCreateMenuExName);
-    m_destroy = Export<DestroyMenuExFn>(m_module, kDestroyMenuExName);
+    m_create = LibraryExport<CreateMenuExFn>(m_module, kCreateMenuExName);
+    m_destroy = LibraryExport<DestroyMenuExFn>(m_module, kDestroyMenuExName);
     if (!m_create || !m_destroy) {
         Free();
         return false;
