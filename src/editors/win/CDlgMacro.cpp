@@ -42,9 +42,6 @@ constexpr std::array<FaceText, 5> kFaceTexts{{
     {"tc_macro_delay", {255, 81, 350, 92}},
 }};
 
-RECT ToRect(const Rect& r) {
-    return RECT{r.left, r.top, r.right, r.bottom};
-}
 
 std::wstring AsWide(const std::u16string& text) {
     return std::wstring(Wide(text));

@@ -6,6 +6,7 @@
 #include "ui/ResourceIds.h"
 #include "ui/SkinLayout.h"
 #include "ui/win/SkinBitmap.h"
+#include "ui/win/SkinFaces.h"
 #include "ui/win/SkinFont.h"
 
 namespace q5::win {
@@ -18,9 +19,6 @@ constexpr int kMarkFontWeight = 300;
 constexpr UINT kMarkFormat =
     DT_VCENTER | DT_WORDBREAK | DT_SINGLELINE | DT_NOCLIP | DT_END_ELLIPSIS;  // 0x8134
 
-RECT ToRect(const Rect& r) {
-    return RECT{r.left, r.top, r.right, r.bottom};
-}
 
 void Show(CGDIBitmapBtn& button, bool shown) {
     button.ShowWindow(shown ? SW_SHOW : SW_HIDE);

@@ -310,29 +310,18 @@ TEST(ComboDialog, FaceAndCombinationShowAsDrawn) {
     const Rect ok = skin::kComboOkButton;
     EXPECT_EQ(test::ResourcePixel(Q5_IDB_COMBO_NORMAL, ok.left + 2, ok.top + 2),
               at(ok.left + 2, ok.top + 2));
-    // The combination is written in the text colour inside its area: its
-    // darkest pixels (where a stroke covers a whole pixel, whatever the font)
-    // are that colour; the band below it keeps the face.
+    // The combination is written in the text colour inside its area: every
+    // pixel it touches blends the face toward that colour, whatever the font;
+    // the band below it keeps the face.
     const Rect keys = skin::kComboKeysText;
-    auto channel = [](std::uint32_t rgb, int shift) {
-        return static_cast<int>(rgb >> shift & 0xFF);
-    };
-    auto nearInk = [&](std::uint32_t rgb) {
-        const int ink = static_cast<int>(combo::kTextColor & 0xFF);  // grey: one value
-        for (int shift : {0, 8, 16}) {
-            if (std::abs(channel(rgb, shift) - ink) > 0x10) {
-                return false;
-            }
-        }
-        return true;
-    };
-    int inked = 0;
-    for (int y = keys.top; y < keys.bottom; ++y) {
-        for (int x = keys.left; x < keys.right; ++x) {
-            inked += nearInk(at(x, y));
-        }
-    }
-    EXPECT_GT(inked, 10);
+    const RECT inShot{keys.left + kBorder, keys.top + kBorder, keys.right + kBorder,
+                      keys.bottom + kBorder};
+    const std::uint32_t ink = (combo::kTextColor & 0xFF) << 16 | (combo::kTextColor & 0xFF00) |
+                              (combo::kTextColor >> 16 & 0xFF);
+    const test::CaptionInk drawn =
+        test::InkOver(shot, Q5_IDB_COMBO_NORMAL, inShot, ink, -kBorder, -kBorder);
+    EXPECT_GT(drawn.touched, 0);
+    EXPECT_EQ(0, drawn.offColour);
     int changed = 0;
     for (int y = keys.bottom + 2; y < ok.top - 2; ++y) {
         for (int x = keys.left; x < keys.right; x += 7) {

@@ -21,27 +21,6 @@ std::uint32_t AsRgb(ColorRef color) {
     return (color & 0xFF) << 16 | (color & 0xFF00) | (color >> 16 & 0xFF);
 }
 
-struct Box {
-    int left = 1 << 20, top = 1 << 20, right = -1, bottom = -1;
-    int count = 0;
-};
-
-Box PixelsOf(const RgbImage& image, std::uint32_t color) {
-    Box box;
-    for (int y = 0; y < image.height; ++y) {
-        for (int x = 0; x < image.width; ++x) {
-            if (image.at(x, y) == color) {
-                box.left = std::min(box.left, x);
-                box.top = std::min(box.top, y);
-                box.right = std::max(box.right, x);
-                box.bottom = std::max(box.bottom, y);
-                ++box.count;
-            }
-        }
-    }
-    return box;
-}
-
 // The information dialog's face with its OK button on a plain host window.
 class ButtonLooks : public ::testing::Test {
 protected:
@@ -83,6 +62,15 @@ protected:
         return test::ResourcePixel(bitmapId, rect.left + 2, rect.top + 2);
     }
 
+    // The caption is drawn over the face's part under the button, in
+    // `colour` and nothing else, whatever the font looks like.
+    void ExpectCaptionIn(const RgbImage& shot, int faceId, std::uint32_t colour) const {
+        const RECT whole{0, 0, shot.width, shot.height};
+        const test::CaptionInk ink = test::InkOver(shot, faceId, whole, colour, rect.left, rect.top);
+        EXPECT_GT(ink.touched, 0);
+        EXPECT_EQ(0, ink.offColour);
+    }
+
     void Hover() { button.SendMessageW(WM_MOUSEMOVE, 0, MAKELPARAM(3, 3)); }
 
     CWnd host;
@@ -100,15 +88,14 @@ TEST_F(ButtonLooks, EachStateShowsItsImageAndCaptionColour) {
     const RgbImage rest = Shot();
     ASSERT_EQ(rect.right - rect.left, rest.width);
     EXPECT_EQ(FacePixel(Q5_IDB_INFO_NORMAL), rest.at(2, 2));
-    EXPECT_GT(PixelsOf(rest, AsRgb(Rgb(83, 97, 103))).count, 5);
-    EXPECT_EQ(0, PixelsOf(rest, kWhite).count);
+    ExpectCaptionIn(rest, Q5_IDB_INFO_NORMAL, AsRgb(Rgb(83, 97, 103)));
     test::SaveShot(rest, "button-normal.png");
 
     Hover();
     EXPECT_TRUE(button.IsHovering());
     const RgbImage lit = Shot();
     EXPECT_EQ(FacePixel(Q5_IDB_INFO_HOVER), lit.at(2, 2));
-    EXPECT_GT(PixelsOf(lit, kWhite).count, 5);
+    ExpectCaptionIn(lit, Q5_IDB_INFO_HOVER, kWhite);
     test::SaveShot(lit, "button-hover.png");
     ::ReleaseCapture();
     button.SendMessageW(WM_KILLFOCUS);
@@ -117,7 +104,7 @@ TEST_F(ButtonLooks, EachStateShowsItsImageAndCaptionColour) {
     button.SetState(TRUE);
     const RgbImage held = Shot();
     EXPECT_EQ(FacePixel(Q5_IDB_INFO_PRESSED), held.at(2, 2));
-    EXPECT_GT(PixelsOf(held, kWhite).count, 5);
+    ExpectCaptionIn(held, Q5_IDB_INFO_PRESSED, kWhite);
     test::SaveShot(held, "button-pressed.png");
     button.SetState(FALSE);
 
@@ -130,7 +117,7 @@ TEST_F(ButtonLooks, EachStateShowsItsImageAndCaptionColour) {
     button.EnableWindow(FALSE);
     const RgbImage disabled = Shot();
     EXPECT_EQ(FacePixel(Q5_IDB_INFO_NORMAL), disabled.at(2, 2));
-    EXPECT_GT(PixelsOf(disabled, AsRgb(Rgb(83, 97, 103))).count, 5);
+    ExpectCaptionIn(disabled, Q5_IDB_INFO_NORMAL, AsRgb(Rgb(83, 97, 103)));
     test::SaveShot(disabled, "button-disabled.png");
 }
 
@@ -143,13 +130,21 @@ TEST_F(ButtonLooks, LatchedButtonStaysPressedWhileHovered) {
 
 TEST_F(ButtonLooks, PressedCaptionMovesOnePixelRightAndDown) {
     button.SetCaption(u"OK");  // the button's own colours: pressed differs from the rest
-    const Box rest = PixelsOf(Shot(), AsRgb(button.m_textColors.normal));
+    const RgbImage restShot = Shot();
+    const RECT whole{0, 0, restShot.width, restShot.height};
+    const test::CaptionInk rest = test::InkOver(restShot, Q5_IDB_INFO_NORMAL, whole,
+                                                AsRgb(button.m_textColors.normal), rect.left, rect.top);
     button.SetLatched(1);
-    const Box latched = PixelsOf(Shot(), AsRgb(button.m_textColors.pressed));
-    ASSERT_GT(rest.count, 5);
-    EXPECT_EQ(rest.count, latched.count);
+    const test::CaptionInk latched =
+        test::InkOver(Shot(), Q5_IDB_INFO_PRESSED, whole, AsRgb(button.m_textColors.pressed),
+                      rect.left, rect.top);
+    ASSERT_GT(rest.touched, 0);
+    EXPECT_EQ(0, rest.offColour);
+    EXPECT_EQ(0, latched.offColour);
     EXPECT_EQ(rest.left + 1, latched.left);
     EXPECT_EQ(rest.top + 1, latched.top);
+    EXPECT_EQ(rest.right + 1, latched.right);
+    EXPECT_EQ(rest.bottom + 1, latched.bottom);
 }
 
 TEST_F(ButtonLooks, DraggingInWithTheButtonDownDoesNotHighlight) {

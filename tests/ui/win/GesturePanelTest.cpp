@@ -240,12 +240,17 @@ TEST_F(GesturePanel, OpensOnPageZeroAtTheMainDialogsPlace) {
         EXPECT_EQ(test::ResourcePixel(Q5_IDB_PANEL_BACKGROUND, p.x, p.y), shot.at(p.x, p.y))
             << p.x << "," << p.y;
     }
-    EXPECT_GT(CountColour(shot, skin::kPanelMarkText, kMarkColour), 5);
+    const test::CaptionInk mark =
+        test::InkOver(shot, Q5_IDB_PANEL_BACKGROUND, skin::kPanelMarkText, kMarkColour);
+    EXPECT_GT(mark.touched, 0);
+    EXPECT_EQ(0, mark.offColour);
     EXPECT_EQ(0, CountColour(shot, Rect{0, 36, 605, 169}, kMarkColour));
     // Labels in their dark grey on the faded strip's face.
     for (int slot = 0; slot < 7; ++slot) {
         const Rect label = PanelSlotLayoutOf(slot).label;
-        EXPECT_GT(CountColour(shot, label, kLabelColour), 5) << slot;
+        const test::CaptionInk ink = test::InkOver(shot, Q5_IDB_PAGE0_FADED, label, kLabelColour);
+        EXPECT_GT(ink.touched, 0) << slot;
+        EXPECT_EQ(0, ink.offColour) << slot;
         EXPECT_EQ(test::ResourcePixel(Q5_IDB_PAGE0_FADED, label.left + 1, label.top + 1),
                   shot.at(label.left + 1, label.top + 1))
             << slot;

@@ -8,6 +8,7 @@
 #include "ui/ResourceIds.h"
 #include "ui/SkinLayout.h"
 #include "ui/win/CGDIBitmapBtn.h"
+#include "ui/win/SkinFaces.h"
 #include "ui/win/SkinFont.h"
 
 namespace q5::win {
@@ -18,9 +19,6 @@ HBITMAP LoadSkin(int id) {
         ::LoadImageW(AppInstance(), MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
 }
 
-RECT ToRect(const Rect& r) {
-    return RECT{r.left, r.top, r.right, r.bottom};
-}
 
 // The main window's skin with every button placed at its layout rectangle,
 // as the main dialog places them: slot buttons take hover from the pressed

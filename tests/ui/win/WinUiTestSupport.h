@@ -8,6 +8,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <functional>
 #include <map>
 #include <string>
@@ -103,6 +104,61 @@ inline std::uint32_t ResourcePixel(int bitmapId, int x, int y) {
     ::DeleteDC(dc);
     ::DeleteObject(bitmap);
     return (color & 0xFF) << 16 | (color & 0xFF00) | (color >> 16 & 0xFF);
+}
+
+// How text drawn in one colour over a face shows in a screenshot: pixels
+// that differ from the face (`touched`), and of those, pixels that are not a
+// blend of the face and the text colour (`offColour`). Anti-aliasing and the
+// font decide which pixels are touched, never their direction, so this holds
+// whatever fonts the machine has.
+struct CaptionInk {
+    int touched = 0;
+    int offColour = 0;
+    // The bounding box of the touched pixels.
+    int left = 1 << 20, top = 1 << 20, right = -1, bottom = -1;
+};
+
+inline bool BlendsToward(std::uint32_t face, std::uint32_t seen, std::uint32_t text) {
+    for (int shift : {0, 8, 16}) {
+        const int f = static_cast<int>(face >> shift & 0xFF);
+        const int s = static_cast<int>(seen >> shift & 0xFF);
+        const int t = static_cast<int>(text >> shift & 0xFF);
+        if (s < std::min(f, t) || s > std::max(f, t)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// `area` of `shot` against the same area of bitmap resource `faceId`
+// moved by (faceX, faceY), for text drawn in `textColour` (0xRRGGBB).
+template <typename Area>
+CaptionInk InkOver(const RgbImage& shot, int faceId, const Area& area, std::uint32_t textColour,
+                   int faceX = 0, int faceY = 0) {
+    auto* bitmap = static_cast<HBITMAP>(::LoadImageW(AppInstance(), MAKEINTRESOURCEW(faceId),
+                                                     IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+    HDC dc = ::CreateCompatibleDC(nullptr);
+    HGDIOBJ previous = ::SelectObject(dc, bitmap);
+    CaptionInk ink;
+    for (int y = area.top; y < area.bottom; ++y) {
+        for (int x = area.left; x < area.right; ++x) {
+            const COLORREF c = ::GetPixel(dc, x + faceX, y + faceY);
+            const std::uint32_t face = (c & 0xFF) << 16 | (c & 0xFF00) | (c >> 16 & 0xFF);
+            const std::uint32_t seen = shot.at(x, y);
+            if (seen != face) {
+                ++ink.touched;
+                ink.left = std::min(ink.left, x);
+                ink.top = std::min(ink.top, y);
+                ink.right = std::max(ink.right, x);
+                ink.bottom = std::max(ink.bottom, y);
+                ink.offColour += !BlendsToward(face, seen, textColour);
+            }
+        }
+    }
+    ::SelectObject(dc, previous);
+    ::DeleteDC(dc);
+    ::DeleteObject(bitmap);
+    return ink;
 }
 
 // A real left click at a screen point: the pointer moves there, then the
