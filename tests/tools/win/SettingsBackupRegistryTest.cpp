@@ -56,13 +56,6 @@ void WriteRaw(const wchar_t* name, const std::vector<std::uint8_t>& data) {
     RegCloseKey(key);
 }
 
-std::string ReadText(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    std::ostringstream out;
-    out << file.rdbuf();
-    return out.str();
-}
-
 void WriteText(const std::string& path, const std::string& text) {
     std::ofstream(path, std::ios::binary | std::ios::trunc) << text;
 }
