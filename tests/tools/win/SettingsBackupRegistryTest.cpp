@@ -95,6 +95,18 @@ TEST_F(SettingsBackupRegistryTest, RoundTripsThroughTheRegistry) {
     ExpectStored(settings, names, macros);
 }
 
+// The same file imported by the registry editor, which skips our checksum
+// line as a comment.
+TEST_F(SettingsBackupRegistryTest, TheRegistryEditorImportsTheBackup) {
+    StoreAll();
+    ASSERT_EQ(RunTool("settings --export \"" + backup + "\"").status, 0);
+    RegDeleteKeyW(HKEY_LOCAL_MACHINE, kKey);
+
+    const auto imported = test::RunProgram("regedit.exe", "/s \"" + backup + "\"");
+    ASSERT_EQ(imported.status, 0) << imported.output;
+    ExpectStored(settings, names, macros);
+}
+
 TEST_F(SettingsBackupRegistryTest, LeavesOutAMissingValue) {
     WriteRaw(L"MacroSetting", macros);
     const auto exported = RunTool("settings --export \"" + backup + "\"");
