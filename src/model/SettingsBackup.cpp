@@ -355,22 +355,53 @@ BackupParseResult SettingsBackup::Parse(std::string_view text) {
 std::string SettingsBackup::Describe(const BackupParseResult& result) {
     std::string reason;
     switch (result.error) {
-        case BackupError::None: return "a valid settings backup";
-        case BackupError::FileTooLarge: reason = "the file is far larger than a settings backup"; break;
-        case BackupError::LineTooLong: reason = "a line is far longer than a settings backup has"; break;
-        case BackupError::BadHeader: reason = "it does not start with \"" + std::string(kHeader) + "\""; break;
-        case BackupError::WrongKey: reason = "it names a registry key other than " + std::string(kKeyLine); break;
-        case BackupError::ValueOutsideKey: reason = "a value stands before the key line"; break;
-        case BackupError::UnknownValue: reason = "a value is not ButtonSetting, ButtonName or MacroSetting"; break;
-        case BackupError::DuplicateValue: reason = "a value appears twice"; break;
-        case BackupError::BadValueLine: reason = "a line is not a binary value (\"Name\"=hex:...)"; break;
-        case BackupError::BadHex: reason = "a value has bytes that are not two hex digits"; break;
-        case BackupError::WrongSize: reason = "a value does not have the size of its settings image"; break;
-        case BackupError::Truncated: reason = "the file ends in the middle of a value"; break;
-        case BackupError::NoChecksum: reason = "it has no checksum line"; break;
-        case BackupError::BadChecksumLine: reason = "its checksum line is malformed or repeated"; break;
-        case BackupError::ChecksumMismatch: reason = "the checksum does not match: the file was changed or damaged"; break;
-        case BackupError::NoValues: reason = "it holds no settings values"; break;
+        case BackupError::None:
+            return "a valid settings backup";
+        case BackupError::FileTooLarge:
+            reason = "the file is far larger than a settings backup";
+            break;
+        case BackupError::LineTooLong:
+            reason = "a line is far longer than a settings backup has";
+            break;
+        case BackupError::BadHeader:
+            reason = "it does not start with \"" + std::string(kHeader) + "\"";
+            break;
+        case BackupError::WrongKey:
+            reason = "it names a registry key other than " + std::string(kKeyLine);
+            break;
+        case BackupError::ValueOutsideKey:
+            reason = "a value stands before the key line";
+            break;
+        case BackupError::UnknownValue:
+            reason = "a value is not ButtonSetting, ButtonName or MacroSetting";
+            break;
+        case BackupError::DuplicateValue:
+            reason = "a value appears twice";
+            break;
+        case BackupError::BadValueLine:
+            reason = "a line is not a binary value (\"Name\"=hex:...)";
+            break;
+        case BackupError::BadHex:
+            reason = "a value has bytes that are not two hex digits";
+            break;
+        case BackupError::WrongSize:
+            reason = "a value does not have the size of its settings image";
+            break;
+        case BackupError::Truncated:
+            reason = "the file ends in the middle of a value";
+            break;
+        case BackupError::NoChecksum:
+            reason = "it has no checksum line";
+            break;
+        case BackupError::BadChecksumLine:
+            reason = "its checksum line is malformed or repeated";
+            break;
+        case BackupError::ChecksumMismatch:
+            reason = "the checksum does not match: the file was changed or damaged";
+            break;
+        case BackupError::NoValues:
+            reason = "it holds no settings values";
+            break;
     }
     if (result.line != 0) {
         reason += StringPrintf(" (line %u)", static_cast<unsigned>(result.line));

@@ -43,11 +43,14 @@ TEST(SettingsBackupTest, EncodesTheRegistryEditorFormat) {
     const std::uint32_t sum = SettingsBackup::Checksum({{"ButtonSetting", {0x00, 0x1f, 0xff}}});
     char hex[9];
     std::snprintf(hex, sizeof hex, "%08X", sum);
-    EXPECT_EQ(text, "Windows Registry Editor Version 5.00\r\n\r\n"
-                    "; Korvo Q5 settings backup\r\n"
-                    "; q5-checksum: crc32 " + std::string(hex) + "\r\n\r\n"
-                    "[HKEY_LOCAL_MACHINE\\Software\\Korvo\\Fingrel\\Q5]\r\n"
-                    "\"ButtonSetting\"=hex:00,1f,ff\r\n\r\n");
+    EXPECT_EQ(text,
+              "Windows Registry Editor Version 5.00\r\n\r\n"
+              "; Korvo Q5 settings backup\r\n"
+              "; q5-checksum: crc32 " +
+                  std::string(hex) +
+                  "\r\n\r\n"
+                  "[HKEY_LOCAL_MACHINE\\Software\\Korvo\\Fingrel\\Q5]\r\n"
+                  "\"ButtonSetting\"=hex:00,1f,ff\r\n\r\n");
 }
 
 TEST(SettingsBackupTest, ChecksumIsCrc32OfNamesAndBytes) {

@@ -65,7 +65,8 @@ protected:
 };
 
 TEST_F(SettingsBackupCommandTest, ExportsAndImportsByteForByte) {
-    const auto exported = RunTool("settings --export " + Q(backup) + Files(settings, names, macros));
+    const auto exported =
+        RunTool("settings --export " + Q(backup) + Files(settings, names, macros));
     ASSERT_EQ(exported.status, 0) << exported.output;
     EXPECT_THAT(exported.output, HasSubstr("exported 3 value(s)"));
 
@@ -82,9 +83,11 @@ TEST_F(SettingsBackupCommandTest, ExportsAndImportsByteForByte) {
 
 TEST_F(SettingsBackupCommandTest, LeavesOutAValueOfTheWrongSizeAndSaysSo) {
     WriteBytes(names, Pattern(100, 2));
-    const auto exported = RunTool("settings --export " + Q(backup) + Files(settings, names, macros));
+    const auto exported =
+        RunTool("settings --export " + Q(backup) + Files(settings, names, macros));
     ASSERT_EQ(exported.status, 0) << exported.output;
-    EXPECT_THAT(exported.output, HasSubstr("ButtonName: stored with 100 bytes, not 18404, left out"));
+    EXPECT_THAT(exported.output,
+                HasSubstr("ButtonName: stored with 100 bytes, not 18404, left out"));
     const auto parsed = SettingsBackup::Parse(std::string(
         reinterpret_cast<const char*>(ReadBytes(backup).data()), ReadBytes(backup).size()));
     ASSERT_TRUE(parsed.ok());

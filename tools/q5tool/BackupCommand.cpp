@@ -45,9 +45,8 @@ std::optional<std::vector<std::uint8_t>> ReadStoredValue(Registry& registry, Reg
         return std::nullopt;
     }
     if (status != kErrorSuccess || type != kRegBinary || size != expected) {
-        std::printf("%.*s: stored with %u bytes, not %u, left out\n",
-                    static_cast<int>(name.size()), name.data(), size,
-                    static_cast<unsigned>(expected));
+        std::printf("%.*s: stored with %u bytes, not %u, left out\n", static_cast<int>(name.size()),
+                    name.data(), size, static_cast<unsigned>(expected));
         return std::nullopt;
     }
     buffer.resize(expected);
@@ -71,8 +70,7 @@ int Export(Registry& registry, const std::string& path) {
     if (!WriteFileBytes(path, SettingsBackup::Encode(values))) {
         return Failure("cannot write '" + path + "'");
     }
-    std::printf("exported %u value(s) to %s\n", static_cast<unsigned>(values.size()),
-                path.c_str());
+    std::printf("exported %u value(s) to %s\n", static_cast<unsigned>(values.size()), path.c_str());
     return 0;
 }
 
@@ -105,8 +103,8 @@ int Import(Registry& registry, const std::vector<BackupValue>& values) {
         const long status =
             registry.RegSetValueExW(key, Utf8ToUtf16(value.name), kRegBinary, value.bytes);
         if (status != kErrorSuccess) {
-            result = Failure("cannot write " + value.name + " (error " + std::to_string(status) +
-                             ")");
+            result =
+                Failure("cannot write " + value.name + " (error " + std::to_string(status) + ")");
         } else {
             std::printf("%s: imported, %u bytes\n", value.name.c_str(),
                         static_cast<unsigned>(value.bytes.size()));
@@ -144,9 +142,9 @@ int RunOnFiles(const BackupOptions& options) {
                                           [&](const BackupValue& v) { return v.name == name; });
         if (!inBackup || !stored) {
             std::printf("%s: not in the backup, %s left alone\n", name.c_str(), path.c_str());
-        } else if (!WriteFileBytes(path, std::string_view(reinterpret_cast<const char*>(
-                                                              stored->data.data()),
-                                                          stored->data.size()))) {
+        } else if (!WriteFileBytes(
+                       path, std::string_view(reinterpret_cast<const char*>(stored->data.data()),
+                                              stored->data.size()))) {
             result = Failure("cannot write '" + path + "'");
         }
     }

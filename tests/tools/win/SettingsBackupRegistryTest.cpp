@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "ToolRunner.h"
+#include "WinRegistryTestSupport.h"
 #include "model/SettingsBackup.h"
 
 namespace q5 {
@@ -48,12 +49,7 @@ std::optional<std::vector<std::uint8_t>> ReadRaw(const wchar_t* name) {
 }
 
 void WriteRaw(const wchar_t* name, const std::vector<std::uint8_t>& data) {
-    HKEY key = nullptr;
-    ASSERT_EQ(RegCreateKeyExW(HKEY_LOCAL_MACHINE, kKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
-                              &key, nullptr),
-              ERROR_SUCCESS);
-    RegSetValueExW(key, name, 0, REG_BINARY, data.data(), static_cast<DWORD>(data.size()));
-    RegCloseKey(key);
+    test::WriteRawValue(kKey, name, data);
 }
 
 void WriteText(const std::string& path, const std::string& text) {

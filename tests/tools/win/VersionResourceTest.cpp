@@ -40,7 +40,6 @@ protected:
     std::vector<std::uint8_t> block;
 };
 
-
 TEST_F(VersionResourceTest, NamesTheProductAndTheTool) {
     EXPECT_EQ(Text(L"ProductName"), L"Korvo Q5 companion");
     EXPECT_EQ(Text(L"CompanyName"), L"Korvo Q5 companion developers");
