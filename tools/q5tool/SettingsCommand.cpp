@@ -1,9 +1,11 @@
 #include "SettingsCommand.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <vector>
 
+#include "BackupCommand.h"
 #include "StoredFiles.h"
 #include "ToolArguments.h"
 #include "editors/KeyNames.h"
@@ -19,7 +21,12 @@ namespace {
 struct SettingsOptions {
     std::vector<std::pair<std::u16string, std::string>> storedFiles;
     std::string languagePath;
+    BackupOptions backup;
 };
+
+bool HasImport(std::span<const std::string_view> args) {
+    return std::find(args.begin(), args.end(), "--import") != args.end();
+}
 
 int ParseOptions(std::span<const std::string_view> args, SettingsOptions& options) {
     for (std::size_t i = 0; i < args.size(); ++i) {
@@ -31,6 +38,13 @@ int ParseOptions(std::span<const std::string_view> args, SettingsOptions& option
             valueName = kButtonNameValue;
         } else if (arg == "--macros") {
             valueName = kMacroSettingValue;
+        } else if (arg == "--export" || arg == "--import") {
+            if (i + 1 >= args.size()) {
+                return UsageError(std::string(arg) + " needs a file");
+            }
+            (arg == "--export" ? options.backup.exportPath : options.backup.importPath) =
+                std::string(args[++i]);
+            continue;
         } else if (arg != "--language") {
             return UsageError("unknown argument '" + std::string(arg) + "'");
         }
@@ -38,6 +52,12 @@ int ParseOptions(std::span<const std::string_view> args, SettingsOptions& option
             return UsageError(std::string(arg) + " needs a file");
         }
         const std::string path(args[++i]);
+        if (!valueName.empty()) {
+            options.backup.storedFiles.emplace_back(Utf16ToUtf8(valueName), path);
+        }
+        if (!options.backup.importPath.empty() || HasImport(args)) {
+            continue;  // an import writes these files: they need not exist yet
+        }
         if (!ReadFileBytes(path)) {
             return UsageError("cannot read '" + path + "'");
         }
@@ -132,6 +152,9 @@ int RunSettings(std::span<const std::string_view> args) {
     SettingsOptions options;
     if (const int status = ParseOptions(args, options); status >= 0) {
         return status;
+    }
+    if (!options.backup.exportPath.empty() || !options.backup.importPath.empty()) {
+        return RunBackup(options.backup);
     }
     sim::SimPlatform desktop;
     std::string error;

@@ -28,7 +28,9 @@ constexpr Command kCommands[] = {
     {"push", q5::tool::RunPush, "push [--settings FILE] [--hex]"},
     {"lang", q5::tool::RunLang, "lang FILE"},
     {"settings", q5::tool::RunSettings,
-     "settings [--settings FILE] [--names FILE] [--macros FILE] [--language FILE]"},
+     "settings [--settings FILE] [--names FILE] [--macros FILE] [--language FILE]\n"
+     "  q5tool settings --export FILE | --import FILE   (Windows registry; elsewhere with\n"
+     "                  --settings/--names/--macros files)"},
     {"gesture", q5::tool::RunGesture, "gesture EVENT...   (Windows: to the demo's Gesture Pad)"},
 };
 

@@ -6,6 +6,7 @@
 #include "ui/ResourceIds.h"
 #include "ui/SkinLayout.h"
 #include "ui/win/CInfoDlg.h"
+#include "ui/win/ProgramVersion.h"
 #include "ui/win/SkinFaces.h"
 #include "ui/win/SkinFont.h"
 
@@ -439,7 +440,13 @@ void CQ5ConfigDlg::PaintTexts(HDC dc) {
         const auto text = [this](const char* key) {
             return m_texts ? m_texts(key) : std::u16string();
         };
-        DrawPaintedText(dc, text("tc_version"), Rect{13, 443, 283, 458});
+        // The language file names the version; without it, the executable's
+        // own version resource does.
+        std::u16string version = text("tc_version");
+        if (version.empty()) {
+            version = ProgramVersionText();
+        }
+        DrawPaintedText(dc, version, Rect{13, 443, 283, 458});
         DrawPaintedText(dc, text("tc_default_value"), Rect{59, 177, 109, 192});
         DrawPaintedText(dc, text("tc_setting_value"), Rect{59, 197, 109, 212});
         DrawPaintedText(dc, m_selection.defaultNameText(), Rect{115, 177, 273, 192});

@@ -5,6 +5,7 @@
 
 #include <vector>
 
+#include "WinRegistryTestSupport.h"
 #include "model/SettingsStore.h"
 #include "platform/win/WinPlatform.h"
 
@@ -42,12 +43,7 @@ std::vector<std::uint8_t> ReadRaw(const wchar_t* name) {
 }
 
 void WriteRaw(const wchar_t* name, const std::vector<std::uint8_t>& data) {
-    HKEY key = nullptr;
-    ASSERT_EQ(RegCreateKeyExW(HKEY_LOCAL_MACHINE, kKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
-                              &key, nullptr),
-              ERROR_SUCCESS);
-    RegSetValueExW(key, name, 0, REG_BINARY, data.data(), static_cast<DWORD>(data.size()));
-    RegCloseKey(key);
+    test::WriteRawValue(kKey, name, data);
 }
 
 class RegistryRoundTripTest : public ::testing::Test {
