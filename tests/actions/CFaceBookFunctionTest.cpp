@@ -68,11 +68,14 @@ TEST_F(CFaceBookFunctionTest, PluginEntryIsLookedUpEveryTimeAndCalledWithTheFore
 }
 
 TEST_F(CFaceBookFunctionTest, MissingEntryCallsNothingNotEvenTheEntryBefore) {
+    const WindowHandle browser = TopLevel(u"Browser");
     social.UsePlugin(desk.modules.AddModule({"OpenAllFriend"}));
+    desk.windows.SetForeground(browser);
     social.CallSocialEntry("OpenAllFriend");
     social.CallSocialEntry("OpenFriendAlign");
-    EXPECT_EQ(desk.modules.EntryCalls().size(), 1u);
-    EXPECT_EQ(desk.modules.Lookups().size(), 2u);
+    EXPECT_THAT(desk.modules.Lookups(), ElementsAre("OpenAllFriend", "OpenFriendAlign"));
+    EXPECT_THAT(desk.modules.EntryCalls(),
+                ElementsAre(sim::EntryCallRecord{"OpenAllFriend", browser}));
 }
 
 }  // namespace

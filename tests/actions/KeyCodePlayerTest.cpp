@@ -90,8 +90,16 @@ TEST_F(KeyCodePlayerTest, TwoKeysAreNeverHeldTogether) {
 }
 
 TEST_F(KeyCodePlayerTest, FullCombinationTakes600Milliseconds) {
-    EXPECT_EQ(Play(0x0F, 0x41, 0x42).size(), 24u);
+    // Modifiers down, each key pressed and released alone, modifiers up.
+    EXPECT_THAT(
+        Play(0x0F, 0x41, 0x42),
+        ElementsAre("key 0x11 0x1d 0", "wait 50", "key 0x10 0x2a 0", "wait 50", "key 0x12 0x38 0",
+                    "wait 50", "key 0x5b 0x5b 0", "wait 50", "key 0x41 0x1e 0", "wait 50",
+                    "key 0x41 0x1e 2", "wait 50", "key 0x42 0x30 0", "wait 50", "key 0x42 0x30 2",
+                    "wait 50", "key 0x11 0x1d 2", "wait 50", "key 0x10 0x2a 2", "wait 50",
+                    "key 0x12 0x38 2", "wait 50", "key 0x5b 0x5b 2", "wait 50"));
     EXPECT_EQ(Elapsed(), 600u);
+    EXPECT_FALSE(desktop.input.AnythingDown());
 }
 
 TEST_F(KeyCodePlayerTest, EmptyCombinationDoesNothing) {

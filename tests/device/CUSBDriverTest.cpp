@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
+
 #include "DeviceTestSupport.h"
 
 namespace q5 {
@@ -162,6 +164,17 @@ TEST(CUSBDriverStart, AFailedThreadLeavesNothingHalfStarted) {
     EXPECT_EQ(sim.windowCreation.Windows().size(), 1u);
     ASSERT_TRUE(driver.OpenDevice());
     EXPECT_EQ(sim.receiver.registeredSemaphore(), driver.semaphore());
+    // The worker waits on the registered semaphore.
+    ASSERT_TRUE(sim.receiver.QueueEvent(0x7001));
+    ASSERT_TRUE(sim.posting.WaitForCount(1, std::chrono::seconds(5)));
+    EXPECT_EQ(sim.posting.Posted()[0].message.wParam, 0x7001u);
+
+    // Starting a started channel creates nothing more.
+    const KernelHandle semaphore = driver.semaphore();
+    EXPECT_TRUE(driver.StartDriverThread(kDialog));
+    EXPECT_EQ(driver.semaphore(), semaphore);
+    EXPECT_EQ(sim.threads.OpenHandleCount(), 2u);
+    EXPECT_EQ(sim.windowCreation.Windows().size(), 1u);
 }
 
 TEST(CUSBDriverLifetime, EndingTheChannelReleasesEverything) {

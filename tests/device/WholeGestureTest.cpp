@@ -16,6 +16,7 @@
 #include "actions/MediaPlayers.h"
 #include "actions/SystemFunctions.h"
 #include "actions/WindowScroller.h"
+#include "device/DeviceBroadcast.h"
 #include "device/DevicePresence.h"
 #include "device/DriverProtocol.h"
 #include "model/GestureDispatcher.h"
@@ -26,6 +27,11 @@ namespace {
 
 using ::testing::ElementsAre;
 using namespace std::chrono_literals;
+
+// The bit of the button mask that makes the driver report slot 0's gesture.
+constexpr std::uint32_t kSlot0MaskBit = 0x01;
+constexpr std::u16string_view kReceiverPath =
+    u"\\\\?\\USB#Vid_5A1C&Pid_1801#5&1a2b3c&0&2#{a5dcbf10-6530-11d2-901f-00c04fb951ed}";
 
 std::u16string Label(ActionCode) {
     return u"label";
@@ -91,6 +97,7 @@ TEST_F(WholeGestureTest, AnAppliedAssignmentIsPerformedWhenTheReceiverReportsThe
     ASSERT_TRUE(event);
     Assign(0, ActionCode::Copy);
     ASSERT_TRUE(store.ApplySettings(presence, kDialog));
+    EXPECT_EQ(sim.receiver.buttonMask(), kButtonMaskBase | kSlot0MaskBit);
     sim.journal.Clear();
 
     ASSERT_TRUE(sim.receiver.QueueEvent(*event));
@@ -112,9 +119,19 @@ TEST_F(WholeGestureTest, AfterApplyWithoutTheReceiverTheNewAssignmentRunsOnceItI
     ASSERT_TRUE(event);
     Assign(0, ActionCode::Copy);
     EXPECT_FALSE(store.ApplySettings(presence, kDialog));  // warned, yet active
+    EXPECT_TRUE(sim.receiver.Commands().empty());
+    EXPECT_FALSE(sim.receiver.buttonMask());
+    EXPECT_FALSE(sim.receiver.registered());
+    EXPECT_FALSE(sim.receiver.QueueEvent(*event));
+    EXPECT_TRUE(sim.posting.Posted().empty());
 
+    // The receiver arrives: the dialog's device-change handler connects and
+    // pushes the assignment applied while it was away.
     sim.receiver.PlugIn();
-    ASSERT_TRUE(driver.OpenDevice());
+    presence.OnDeviceChange(kDbtDeviceArrival,
+                            MakeInterfaceBroadcast(kUsbDeviceInterfaceClass, kReceiverPath));
+    ASSERT_TRUE(driver.IsDeviceOpen());
+    EXPECT_EQ(sim.receiver.buttonMask(), kButtonMaskBase | kSlot0MaskBit);
     sim.journal.Clear();
     ASSERT_TRUE(sim.receiver.QueueEvent(*event));
     DeliverPosted(1);

@@ -245,7 +245,9 @@ LRESULT CQ5ConfigDlg::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
             m_engine.OnDeviceEvent(static_cast<std::uint32_t>(wParam));
             return 0;
         case WM_DEVICECHANGE:
-            return m_presence ? m_presence->OnDeviceChange(wParam, BroadcastRecord(lParam)) : TRUE;
+            return m_presence
+                       ? m_presence->OnDeviceChange(wParam, BroadcastRecord(wParam, lParam))
+                       : TRUE;
         default:
             return CTrayDialog::HandleMessage(msg, wParam, lParam);
     }

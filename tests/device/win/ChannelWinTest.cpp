@@ -76,7 +76,7 @@ private:
                 return 0;
             }
             if (message == WM_DEVICECHANGE && self->presence != nullptr) {
-                return self->presence->OnDeviceChange(wParam, win::BroadcastRecord(lParam));
+                return self->presence->OnDeviceChange(wParam, win::BroadcastRecord(wParam, lParam));
             }
             if (message == WM_TIMER && self->presence != nullptr) {
                 self->presence->OnTimer(wParam);
