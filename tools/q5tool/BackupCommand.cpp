@@ -136,10 +136,11 @@ int RunOnFiles(const BackupOptions& options) {
     }
     // Each given file receives its value as the registry now holds it.
     int result = 0;
-    for (const auto& [name, path] : options.storedFiles) {
+    for (const auto& file : options.storedFiles) {
+        const auto& [name, path] = file;
         const auto stored = registry.Value(kSettingsKey, Utf8ToUtf16(name));
         const bool inBackup = std::any_of(values->begin(), values->end(),
-                                          [&](const BackupValue& v) { return v.name == name; });
+                                          [&](const BackupValue& v) { return v.name == file.first; });
         if (!inBackup || !stored) {
             std::printf("%s: not in the backup, %s left alone\n", name.c_str(), path.c_str());
         } else if (!WriteFileBytes(
