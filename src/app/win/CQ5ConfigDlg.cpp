@@ -3,6 +3,7 @@
 #include "device/win/BroadcastRecord.h"
 #include "model/GestureSlots.h"
 #include "platform/win/WinHandles.h"
+#include "ui/FunctionMenu.h"
 #include "ui/ResourceIds.h"
 #include "ui/SkinLayout.h"
 #include "ui/win/CInfoDlg.h"
@@ -16,10 +17,6 @@
 namespace q5::win {
 namespace {
 
-// Messages from the gesture picture panel and the function menu library.
-constexpr UINT kPanelSlotMessage = 0x452;
-constexpr UINT kMenuChoice = 0x501;
-
 constexpr COLORREF kPaintedTextColour = 0x373738;
 constexpr UINT kPaintedTextFormat = 0x8134;
 constexpr int kPaintedTextHeight = 14;
@@ -27,14 +24,14 @@ constexpr int kPaintedTextWeight = 300;
 // Where the selected slot's two names are painted; repainted on change.
 constexpr RECT kSlotNamesArea{115, 177, 273, 212};
 
-struct SingleButtonSpec {
+struct SingleButtonPlace {
     Rect rect;
     const char* captionKey;  // null: no caption
     bool tooltip;
     bool hidden;
 };
 
-constexpr std::array<SingleButtonSpec, CQ5ConfigDlg::kSingleCount> kSingleButtons{{
+constexpr std::array<SingleButtonPlace, CQ5ConfigDlg::kSingleCount> kSingleButtons{{
     {skin::kMainMinimiseButton, nullptr, false, false},
     {skin::kMainCloseButton, nullptr, false, false},
     {skin::kMainApplyButton, "tc_apply", true, false},
@@ -52,10 +49,6 @@ constexpr std::array<const char*, kSlotCount> kSlotCaptionKeys{
     "tc_win8_desktop", "tc_show", "tc_forward", "tc_back"};
 
 constexpr CaptionColors kCaptionColours{Rgb(55, 55, 55), Rgb(66, 66, 66), Rgb(55, 55, 55)};
-
-void DrawPaintedText(HDC dc, const std::u16string& text, const Rect& where) {
-    DrawSkinText(dc, text, where, kPaintedTextFormat);
-}
 
 }  // namespace
 
@@ -135,18 +128,18 @@ void CQ5ConfigDlg::CentreOnScreen() {
 
 void CQ5ConfigDlg::CreateButtons() {
     for (std::size_t i = 0; i < kSingleButtons.size(); ++i) {
-        const SingleButtonSpec& spec = kSingleButtons[i];
+        const SingleButtonPlace& place = kSingleButtons[i];
         CGDIBitmapBtn& button = m_singles[i];
-        m_faces.CreateButton(button, spec.rect, this);
-        if (spec.captionKey) {
-            const std::u16string caption = m_texts ? m_texts(spec.captionKey) : std::u16string();
+        m_faces.CreateButton(button, place.rect, this);
+        if (place.captionKey) {
+            const std::u16string caption = m_texts ? m_texts(place.captionKey) : std::u16string();
             button.SetCaption(caption);
             button.m_textColors = kCaptionColours;
-            if (spec.tooltip) {
+            if (place.tooltip) {
                 button.SetTooltip(caption.c_str());
             }
         }
-        if (spec.hidden) {
+        if (place.hidden) {
             button.ShowWindow(SW_HIDE);
         }
     }
@@ -234,10 +227,10 @@ LRESULT CQ5ConfigDlg::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         case WM_CLOSE:
             OnClose();
             return 0;
-        case kPanelSlotMessage:
+        case CDlgHand1::kSlotMessage:
             SetSelectedSlot(static_cast<int>(wParam), static_cast<int>(lParam));
             return 1;
-        case kMenuChoice:
+        case kMenuChoiceMessage:
             CloseFunctionMenu();
             AssignFunction(LOWORD(wParam), LOWORD(lParam));
             return DefaultProc(msg, wParam, lParam);
@@ -434,27 +427,24 @@ LRESULT CQ5ConfigDlg::OnPaint() {
 }
 
 void CQ5ConfigDlg::PaintTexts(HDC dc) {
-    HFONT font = CreateSkinFont(kPaintedTextHeight, kPaintedTextWeight);
-    {
-        SelectedObject selected(dc, font);
-        ::SetBkMode(dc, TRANSPARENT);
-        ::SetTextColor(dc, kPaintedTextColour);
-        const auto text = [this](const char* key) {
-            return m_texts ? m_texts(key) : std::u16string();
-        };
-        // The language file names the version; without it, the executable's
-        // own version resource does.
-        std::u16string version = text("tc_version");
-        if (version.empty()) {
-            version = ProgramVersionText();
-        }
-        DrawPaintedText(dc, version, Rect{13, 443, 283, 458});
-        DrawPaintedText(dc, text("tc_default_value"), Rect{59, 177, 109, 192});
-        DrawPaintedText(dc, text("tc_setting_value"), Rect{59, 197, 109, 212});
-        DrawPaintedText(dc, m_selection.defaultNameText(), Rect{115, 177, 273, 192});
-        DrawPaintedText(dc, m_selection.currentNameText(), Rect{115, 197, 273, 212});
+    const SkinTextStyle style(dc, kPaintedTextHeight, kPaintedTextWeight, kPaintedTextColour);
+    const auto draw = [&style](const std::u16string& text, const Rect& where) {
+        style.Draw(text, ToRect(where), kPaintedTextFormat);
+    };
+    const auto text = [this](const char* key) {
+        return m_texts ? m_texts(key) : std::u16string();
+    };
+    // The language file names the version; without it, the executable's
+    // own version resource does.
+    std::u16string version = text("tc_version");
+    if (version.empty()) {
+        version = ProgramVersionText();
     }
-    ::DeleteObject(font);
+    draw(version, Rect{13, 443, 283, 458});
+    draw(text("tc_default_value"), Rect{59, 177, 109, 192});
+    draw(text("tc_setting_value"), Rect{59, 197, 109, 212});
+    draw(m_selection.defaultNameText(), Rect{115, 177, 273, 192});
+    draw(m_selection.currentNameText(), Rect{115, 197, 273, 212});
 }
 
 void CQ5ConfigDlg::OnClose() {
