@@ -1,6 +1,7 @@
 # Sourced by the scripts that need an X display.
 #  q5_start_xvfb: starts a private Xvfb server on a free display, exports
-#                 DISPLAY and leaves its process id in q5_xvfb_pid.
+#                 DISPLAY and leaves its process id in q5_xvfb_pid; its screen
+#                 is Q5_XVFB_SCREEN (default 1280x1024x24).
 #  ensure_display: when DISPLAY is unset, starts one for this shell and stops
 #                 it when the shell exits.
 
@@ -20,7 +21,7 @@ q5_start_xvfb() {
         if [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; then
             continue
         fi
-        setsid Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp </dev/null >/dev/null 2>&1 &
+        setsid Xvfb ":$n" -screen 0 "${Q5_XVFB_SCREEN:-1280x1024x24}" -nolisten tcp </dev/null >/dev/null 2>&1 &
         q5_xvfb_pid=$!
         for _ in $(seq 1 100); do
             # The server must be ours: another script may have taken the
