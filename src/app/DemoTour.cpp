@@ -23,6 +23,9 @@ const std::vector<TourStepInfo>& TourSteps() {
         {TourStep::OpenFunctionMenu, "open the function menu", "3-function-menu.png"},
         {TourStep::ChooseFunction, "choose basic functions > copy", "4-function-chosen.png"},
         {TourStep::Apply, "apply", "5-applied.png"},
+        {TourStep::OpenCombinationDialog, "open the key combination dialog",
+         "6-combination-dialog.png"},
+        {TourStep::OpenMacroEditor, "open the macro editor", "7-macro-editor.png"},
         {TourStep::FireGesture, "fire the gesture with q5tool gesture", ""},
     };
     return steps;

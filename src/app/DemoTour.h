@@ -2,6 +2,7 @@
  * The scripted tour of the demo, as a program drives it on a display that
  * nobody watches: show the main window, select a gesture slot by clicking
  * its button, open the function menu, choose a function, apply, then fire
+ * then open and close the key-combination dialog and the macro editor, fire
  * the slot's gesture through the Gesture Pad and report the input that the
  * program synthesised for it, as a low-level hook sees it.
  *
@@ -27,6 +28,10 @@ inline constexpr int kTourSlot = 9;
 inline constexpr ActionCode kTourFunction = ActionCode::Copy;
 inline constexpr ActionCode kTourMenuHeading = ActionCode::BasicHeading;
 inline constexpr std::size_t kTourExpectedInputEvents = 4;
+// The two menu items that open an editor for the selected slot; the tour
+// shows each editor and closes it again, which keeps the slot's function.
+inline constexpr ActionCode kTourCombinationItem = ActionCode::CombinationKeys;
+inline constexpr ActionCode kTourMacroItem = ActionCode::Macro;
 
 enum class TourStep {
     ShowMainWindow,
@@ -34,6 +39,8 @@ enum class TourStep {
     OpenFunctionMenu,
     ChooseFunction,
     Apply,
+    OpenCombinationDialog,
+    OpenMacroEditor,
     FireGesture,
 };
 

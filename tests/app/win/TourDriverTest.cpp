@@ -1,8 +1,8 @@
 // q5tour against a stand-in of the demo's main window: plain buttons at the
 // layout's slot, function and Apply rectangles, a pop-up for the function
-// menu, the registry value that Apply writes, and a real Gesture Pad whose
-// gesture presses Ctrl+C. The tour runs as its own process, as scripts/run
-// starts it, while this thread serves the windows.
+// menu and for each editor, the registry value that Apply writes, and a real
+// Gesture Pad whose gesture presses Ctrl+C. The tour runs as its own process,
+// as scripts/run starts it, while this thread serves the windows.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -13,6 +13,7 @@
 #include "ToolRunner.h"
 #include "app/DemoTour.h"
 #include "app/win/CGesturePad.h"
+#include "app/win/CQ5ConfigDlg.h"
 #include "model/ButtonSetting.h"
 #include "model/SettingsStore.h"
 #include "ui/SkinLayout.h"
@@ -54,9 +55,24 @@ public:
     int selectedSlot = -1;
     WPARAM chosenItem = 0;
     LPARAM chosenTop = 0;
+    std::vector<LPARAM> openedEditors;
+
+    // True when an editor that the tour opened is still on the screen.
+    bool EditorShown() const {
+        for (const auto& editor : m_editors) {
+            if (::IsWindow(editor->GetSafeHwnd()) && ::IsWindowVisible(editor->GetSafeHwnd())) {
+                return true;
+            }
+        }
+        return false;
+    }
 
 protected:
     LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override {
+        if (msg == kMenuChoice && OpensEditor(lParam)) {
+            OpenEditor(lParam);
+            return 0;
+        }
         if (msg == kMenuChoice) {
             chosenItem = wParam;
             chosenTop = lParam;
@@ -83,10 +99,28 @@ protected:
     }
 
 private:
+    static bool OpensEditor(LPARAM top) {
+        return top == static_cast<LPARAM>(kTourCombinationItem) ||
+               top == static_cast<LPARAM>(kTourMacroItem);
+    }
+
+    // The editor's stand-in: a pop-up with the editor's title that the
+    // default handling of WM_CLOSE destroys.
+    void OpenEditor(LPARAM top) {
+        openedEditors.push_back(top);
+        const wchar_t* title = top == static_cast<LPARAM>(kTourCombinationItem) ? kComboDialogTitle
+                                                                                : kMacroEditorTitle;
+        RECT frame{};
+        ::GetWindowRect(m_hWnd, &frame);
+        m_editors.push_back(std::make_unique<Popup>());
+        m_editors.back()->CreateEx(
+            0, nullptr, title, WS_POPUP | WS_VISIBLE | WS_BORDER,
+            RECT{frame.left + 100, frame.top + 100, frame.left + 460, frame.top + 300}, nullptr, 0);
+    }
+
     CButton* AddButton(const wchar_t* text, const RECT& rect, UINT id, bool visible) {
         auto button = std::make_unique<CButton>();
-        button->Create(text, WS_CHILD | (visible ? WS_VISIBLE : 0) | BS_PUSHBUTTON, rect, this,
-                       id);
+        button->Create(text, WS_CHILD | (visible ? WS_VISIBLE : 0) | BS_PUSHBUTTON, rect, this, id);
         m_buttons.push_back(std::move(button));
         return m_buttons.back().get();
     }
@@ -105,6 +139,7 @@ private:
     std::vector<std::unique_ptr<CButton>> m_buttons;
     CButton* m_function = nullptr;
     Popup m_menu;
+    std::vector<std::unique_ptr<Popup>> m_editors;
 };
 
 // Ctrl+C as the executor presses it for the copy function.
@@ -157,6 +192,9 @@ TEST(TourDriver, PlaysEveryStepAgainstTheMainWindowAndReportsTheSynthesisedInput
     EXPECT_EQ(main.selectedSlot, kTourSlot);
     EXPECT_EQ(main.chosenItem, static_cast<WPARAM>(kTourFunction));
     EXPECT_EQ(main.chosenTop, static_cast<LPARAM>(kTourMenuHeading));
+    EXPECT_THAT(main.openedEditors, ElementsAre(static_cast<LPARAM>(kTourCombinationItem),
+                                                static_cast<LPARAM>(kTourMacroItem)));
+    EXPECT_FALSE(main.EditorShown());
     const auto lines = result.lines();
     ASSERT_GE(lines.size(), 5u);
     EXPECT_THAT(std::vector(lines.end() - 5, lines.end()),

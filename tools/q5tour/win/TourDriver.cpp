@@ -2,14 +2,16 @@
 
 #include <cstdio>
 #include <functional>
+#include <utility>
 
 #include "WinHookRecorder.h"
 #include "app/win/CGesturePad.h"
+#include "app/win/CQ5ConfigDlg.h"
 #include "i18n/Unicode.h"
 #include "model/ButtonSetting.h"
 #include "model/SettingsStore.h"
-#include "platform/win/WinInput.h"
 #include "platform/TextFormat.h"
+#include "platform/win/WinInput.h"
 #include "ui/PngWriter.h"
 #include "ui/SkinLayout.h"
 #include "ui/win/WideText.h"
@@ -25,8 +27,8 @@ constexpr DWORD kStartLimitMs = 60000;
 constexpr DWORD kStepLimitMs = 10000;
 constexpr DWORD kToolLimitMs = 30000;
 constexpr DWORD kPollMs = 20;
-// The function menu opens at this client point of the main window.
-constexpr Point kMenuOrigin{49, 160};
+// The message by which the menu library reports a choice to the main window.
+constexpr UINT kMenuChoiceMessage = 0x501;
 
 // Waits, handling this thread's messages, until `done` holds or `limitMs`
 // passed; the final answer of `done`.
@@ -75,10 +77,10 @@ RECT Union(const RECT& a, const RECT& b) {
 int StoredCodeOfSlot(int slot) {
     ButtonSetting image{};
     DWORD size = sizeof image;
-    const LSTATUS status = ::RegGetValueW(
-        HKEY_LOCAL_MACHINE, win::Wide(std::u16string(kSettingsKey)),
-        win::Wide(std::u16string(kButtonSettingValue)), RRF_RT_REG_BINARY, nullptr, image.data(),
-        &size);
+    const LSTATUS status =
+        ::RegGetValueW(HKEY_LOCAL_MACHINE, win::Wide(std::u16string(kSettingsKey)),
+                       win::Wide(std::u16string(kButtonSettingValue)), RRF_RT_REG_BINARY, nullptr,
+                       image.data(), &size);
     if (status != ERROR_SUCCESS || size != sizeof image) {
         return -1;
     }
@@ -91,7 +93,8 @@ bool TourDriver::Run() {
     for (const auto& step : TourSteps()) {
         std::printf("tour: %.*s\n", static_cast<int>(step.title.size()), step.title.data());
         std::fflush(stdout);
-        if (!RunStep(step) || (!step.screenshot.empty() && !Screenshot(step.screenshot))) {
+        if (!RunStep(step) || (!step.screenshot.empty() && !Screenshot(step.screenshot)) ||
+            !CloseEditor()) {
             CloseDemo();
             return false;
         }
@@ -118,6 +121,10 @@ bool TourDriver::RunStep(const TourStepInfo& step) {
             return ChooseFunction();
         case TourStep::Apply:
             return Apply();
+        case TourStep::OpenCombinationDialog:
+            return OpenEditor(kTourCombinationItem, win::kComboDialogTitle);
+        case TourStep::OpenMacroEditor:
+            return OpenEditor(kTourMacroItem, win::kMacroEditorTitle);
         case TourStep::FireGesture:
             return FireGesture();
     }
@@ -177,7 +184,7 @@ bool TourDriver::OpenFunctionMenu() {
 bool TourDriver::ChooseFunction() {
     // Until the menu's geometry is settled the choice is reported to the
     // main window as the menu library reports it.
-    ::PostMessageW(m_main, 0x501, static_cast<WPARAM>(kTourFunction),
+    ::PostMessageW(m_main, kMenuChoiceMessage, static_cast<WPARAM>(kTourFunction),
                    static_cast<LPARAM>(kTourMenuHeading));
     return WaitUntil([this] { return !::IsWindowVisible(m_menu); }, kStepLimitMs) ||
            Fail("the function menu did not close after the choice");
@@ -191,6 +198,31 @@ bool TourDriver::Apply() {
     return WaitUntil([] { return StoredCodeOfSlot(kTourSlot) == wanted; }, kStepLimitMs) ||
            Fail(StringPrintf("Apply did not store code %d for slot %d (stored: %d)", wanted,
                              kTourSlot, StoredCodeOfSlot(kTourSlot)));
+}
+
+// A top-level item that opens an editor is reported as its own heading.
+bool TourDriver::OpenEditor(ActionCode item, const wchar_t* title) {
+    ::PostMessageW(m_main, kMenuChoiceMessage, static_cast<WPARAM>(item),
+                   static_cast<LPARAM>(item));
+    const bool opened = WaitUntil(
+        [&] {
+            m_editor = ::FindWindowW(nullptr, title);
+            return m_editor && ::IsWindowVisible(m_editor);
+        },
+        kStepLimitMs);
+    return opened || Fail("the editor " + Utf16ToUtf8(win::FromWide(title)) + " did not open");
+}
+
+// Closing an editor is its Cancel: the slot keeps its function.
+bool TourDriver::CloseEditor() {
+    if (!m_editor) {
+        return true;
+    }
+    HWND editor = std::exchange(m_editor, nullptr);
+    ::PostMessageW(editor, WM_CLOSE, 0, 0);
+    return WaitUntil([editor] { return !::IsWindow(editor) || !::IsWindowVisible(editor); },
+                     kStepLimitMs) ||
+           Fail("an editor did not close");
 }
 
 bool TourDriver::FireGesture() {
@@ -227,9 +259,9 @@ bool TourDriver::FireGesture() {
         std::printf("  %s\n", DescribeHookedKey(input, key.vk, key.flags).c_str());
     }
     for (const auto& mouse : mice) {
-        std::printf("  %s\n", DescribeHookedMouse(static_cast<std::uint32_t>(mouse.message),
-                                                  mouse.mouseData)
-                                  .c_str());
+        std::printf("  %s\n",
+                    DescribeHookedMouse(static_cast<std::uint32_t>(mouse.message), mouse.mouseData)
+                        .c_str());
     }
     std::fflush(stdout);
     return keys.size() + mice.size() == kTourExpectedInputEvents ||
@@ -277,7 +309,7 @@ bool TourDriver::Screenshot(std::string_view name) {
     ::RedrawWindow(m_main, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
     RECT area{};
     ::GetWindowRect(m_main, &area);
-    for (HWND other : {::FindWindowW(nullptr, win::CGesturePad::kWindowTitle), m_menu}) {
+    for (HWND other : {::FindWindowW(nullptr, win::CGesturePad::kWindowTitle), m_menu, m_editor}) {
         if (other && ::IsWindowVisible(other)) {
             RECT r{};
             ::GetWindowRect(other, &r);

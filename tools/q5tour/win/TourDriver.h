@@ -38,6 +38,8 @@ private:
     bool OpenFunctionMenu();
     bool ChooseFunction();
     bool Apply();
+    bool OpenEditor(ActionCode item, const wchar_t* title);
+    bool CloseEditor();
     bool FireGesture();
 
     bool ClickAt(HWND window, Point client);
@@ -48,6 +50,7 @@ private:
     TourOptions m_options;
     HWND m_main = nullptr;
     HWND m_menu = nullptr;
+    HWND m_editor = nullptr;  // the open editor dialog, shown in the screenshot
     std::vector<HWND> m_windowsBeforeMenu;
 };
 
