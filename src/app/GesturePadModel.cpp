@@ -98,13 +98,35 @@ std::u16string GesturePadModel::StatusText(std::uint32_t code, bool accepted) co
 }
 
 Rect PlaceBeside(const Rect& owner, PadSize frame, const Rect& workArea) {
-    int left = owner.right + kDistanceFromOwner;
-    if (left + frame.width > workArea.right) {
-        left = owner.left - kDistanceFromOwner - frame.width;
+    const auto fitsAcross = [&](int left) {
+        return left >= workArea.left && left + frame.width <= workArea.right;
+    };
+    const auto fitsDown = [&](int top) {
+        return top >= workArea.top && top + frame.height <= workArea.bottom;
+    };
+    const auto placed = [&](int left, int top) {
+        left = Clamp(left, frame.width, workArea.left, workArea.right);
+        top = Clamp(top, frame.height, workArea.top, workArea.bottom);
+        return Rect{left, top, left + frame.width, top + frame.height};
+    };
+    const int right = owner.right + kDistanceFromOwner;
+    const int left = owner.left - kDistanceFromOwner - frame.width;
+    const int below = owner.bottom + kDistanceFromOwner;
+    const int above = owner.top - kDistanceFromOwner - frame.height;
+    if (fitsAcross(right)) {
+        return placed(right, owner.top);
     }
-    left = Clamp(left, frame.width, workArea.left, workArea.right);
-    const int top = Clamp(owner.top, frame.height, workArea.top, workArea.bottom);
-    return {left, top, left + frame.width, top + frame.height};
+    if (fitsAcross(left)) {
+        return placed(left, owner.top);
+    }
+    if (fitsDown(below)) {
+        return placed(owner.left, below);
+    }
+    if (fitsDown(above)) {
+        return placed(owner.left, above);
+    }
+    // No side has room: the pad stays whole on the work area over the owner.
+    return placed(right, owner.top);
 }
 
 }  // namespace q5

@@ -50,8 +50,11 @@ private:
     std::vector<PadButton> buttons_;
 };
 
-// The pad's frame placed beside `owner` (right of it, else left of it) with
-// the tops aligned, then moved as little as needed to lie inside `workArea`.
+// The pad's frame placed on `workArea` beside `owner` without covering it:
+// right of it, else left of it (tops aligned), else below it, else above it
+// (left edges aligned), each moved along the owner's side as little as needed
+// to lie whole on the work area. Only when no side has room does the pad
+// cover the owner, kept whole on the work area.
 Rect PlaceBeside(const Rect& owner, PadSize frame, const Rect& workArea);
 
 }  // namespace q5

@@ -107,13 +107,24 @@ TEST(PlaceBeside, LeftOfTheOwnerWhenTheRightSideIsTooNarrow) {
     EXPECT_EQ(PlaceBeside({500, 50, 1178, 519}, kPad, kScreen), (Rect{112, 50, 492, 350}));
 }
 
-TEST(PlaceBeside, KeptOnScreenWhenNeitherSideFits) {
-    // The owner is centred and wide: the pad overlaps it at the left edge.
-    EXPECT_EQ(PlaceBeside({200, 50, 1100, 519}, kPad, kScreen), (Rect{0, 50, 380, 350}));
+TEST(PlaceBeside, KeptWholeOnTheWorkArea) {
     // The owner is low on the screen: the pad moves up to stay whole.
     EXPECT_EQ(PlaceBeside({100, 900, 778, 1369}, kPad, kScreen), (Rect{786, 700, 1166, 1000}));
     // The owner is above the screen.
     EXPECT_EQ(PlaceBeside({100, -300, 778, 169}, kPad, {0, 40, 1280, 1000}).top, 40);
+}
+
+TEST(PlaceBeside, BelowTheOwnerWhenNeitherSideHasRoom) {
+    // Centred and wide: the pad goes under it, left edges aligned.
+    EXPECT_EQ(PlaceBeside({200, 50, 1100, 519}, kPad, kScreen), (Rect{200, 527, 580, 827}));
+}
+
+TEST(PlaceBeside, AboveTheOwnerWhenBelowHasNoRoomEither) {
+    EXPECT_EQ(PlaceBeside({200, 600, 1100, 1000}, kPad, kScreen), (Rect{200, 292, 580, 592}));
+}
+
+TEST(PlaceBeside, OverTheOwnerOnlyWhenNoSideHasRoom) {
+    EXPECT_EQ(PlaceBeside({200, 100, 1100, 900}, kPad, kScreen), (Rect{900, 100, 1280, 400}));
 }
 
 }  // namespace

@@ -305,16 +305,12 @@ bool CQ5ConfigDlg::OnButton(HWND button) {
 void CQ5ConfigDlg::OnSlotButton(int slot) {
     const SlotSelection::PanelRequest request = m_selection.ClickSlotButton(slot);
     ShowSelection();
-    if (m_panel) {
-        m_panel->ShowPage(request.page);
-        m_panel->SelectSlot(request.slot, request.latched);
-    }
+    m_panel->ShowPage(request.page);
+    m_panel->SelectSlot(request.slot, request.latched);
 }
 
 void CQ5ConfigDlg::OnPageButton(int page) {
-    if (m_panel) {
-        m_panel->ShowPage(page);
-    }
+    m_panel->ShowPage(page);
     SetSelectedSlot(SlotSelection::kNoSlot, 0);
 }
 
