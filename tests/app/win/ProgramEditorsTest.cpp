@@ -9,12 +9,15 @@
 
 #include <array>
 #include <cstdio>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "ToolRunner.h"
 #include "WinHookRecorder.h"
+#include "editors/KeyNames.h"
+#include "editors/MacroTable.h"
 #include "model/ActionRecord.h"
 #include "model/ButtonSetting.h"
 #include "model/GestureDispatcher.h"
@@ -30,11 +33,14 @@ constexpr wchar_t kKey[] = L"Software\\Korvo\\Fingrel\\Q5";
 constexpr wchar_t kDemo[] = L"KorvoQ5Demo.exe";
 constexpr wchar_t kMenuWindowClass[] = L"Q5MenuExPopup";
 constexpr wchar_t kComboTitle[] = L"Q5ComboDlg";
+constexpr wchar_t kMacroTitle[] = L"Q5MacroDlg";
 constexpr UINT kTrayMessage = 0x600;
 // The function menu's top level: the key-combination item comes first.
 constexpr std::size_t kTopLevelItems = 9;
 constexpr int kComboItemPosition = 0;
 constexpr std::uint8_t kComboCode = 19;
+constexpr int kMacroItemPosition = 2;
+constexpr std::uint8_t kMacroCode = 20;
 constexpr int kSlot = 3;
 
 PROCESS_INFORMATION Start(const wchar_t* name) {
@@ -73,6 +79,15 @@ std::optional<ActionRecord> StoredRecord(int slot) {
     return record;
 }
 
+// The stored macro table, zeroed if the value is missing.
+MacroTable StoredMacros() {
+    auto table = std::make_unique<MacroTable>();
+    DWORD size = MacroTable::kSize;
+    ::RegGetValueW(HKEY_LOCAL_MACHINE, kKey, L"MacroSetting", RRF_RT_REG_BINARY, nullptr,
+                   table->data(), &size);
+    return *table;
+}
+
 INPUT Key(WORD vk, DWORD flags = 0) {
     INPUT input{};
     input.type = INPUT_KEYBOARD;
@@ -98,6 +113,7 @@ class ProgramEditorsTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ::RegDeleteKeyValueW(HKEY_LOCAL_MACHINE, kKey, L"ButtonSetting");
+        ::RegDeleteKeyValueW(HKEY_LOCAL_MACHINE, kKey, L"MacroSetting");
         demo = Start(kDemo);
         ASSERT_NE(demo.hProcess, nullptr);
         ASSERT_TRUE(WaitUntil([this] { return (window = ::FindWindowW(nullptr, kTitle)); }));
@@ -184,9 +200,14 @@ protected:
             },
             3000));
     }
+    struct Played {
+        std::vector<q5::test::HookedKey> keys;
+        std::vector<q5::test::HookedMouse> mice;
+    };
     // Fires the slot's first event through the demo's pad with q5tool and
-    // returns the keys the hook saw once `count` arrived (or ten seconds).
-    std::vector<q5::test::HookedKey> FireSlotAndRecord(std::size_t count) {
+    // returns what the hook saw once `keyCount` keys and `mouseCount` button
+    // events arrived (or ten seconds passed).
+    Played FireSlotAndRecord(std::size_t keyCount, std::size_t mouseCount = 0) {
         const std::optional<std::uint32_t> event = EventOfSlot(kSlot);
         EXPECT_TRUE(event.has_value());
         if (!event) {
@@ -198,10 +219,11 @@ protected:
         hooks.Clear();
         const auto result = q5::test::RunTool("gesture " + Hex(*event));
         EXPECT_EQ(result.status, 0) << result.output;
-        WaitUntil([&] { return hooks.keys().size() >= count; }, 10000);
+        WaitUntil(
+            [&] { return hooks.keys().size() >= keyCount && hooks.mice().size() >= mouseCount; },
+            10000);
         ::Sleep(300);  // anything more that should not come
-        EXPECT_TRUE(hooks.mice().empty());
-        return hooks.keys();
+        return {hooks.keys(), hooks.mice()};
     }
 
     PROCESS_INFORMATION demo{};
@@ -242,7 +264,9 @@ TEST_F(ProgramEditorsTest, CombinationRecordedAppliedStoredAndPlayedByTheGesture
 
     // The modifiers go down, the key is tapped, the modifiers go up in the
     // order they went down.
-    const auto played = FireSlotAndRecord(6);
+    const auto hooked = FireSlotAndRecord(6);
+    EXPECT_TRUE(hooked.mice.empty());
+    const auto& played = hooked.keys;
     ASSERT_EQ(played.size(), 6u);
     const DWORD vks[] = {VK_CONTROL, VK_SHIFT, 'S', 'S', VK_CONTROL, VK_SHIFT};
     const bool up[] = {false, false, false, true, true, true};
@@ -252,6 +276,60 @@ TEST_F(ProgramEditorsTest, CombinationRecordedAppliedStoredAndPlayedByTheGesture
         EXPECT_TRUE(played[i].flags & LLKHF_INJECTED) << i;
         EXPECT_EQ(played[i].scan, ::MapVirtualKeyW(vks[i], MAPVK_VK_TO_VSC)) << i;
     }
+    EXPECT_EQ(::WaitForSingleObject(demo.hProcess, 0), static_cast<DWORD>(WAIT_TIMEOUT));
+}
+
+TEST_F(ProgramEditorsTest, MacroRecordedAppliedStoredAndPlayedByTheGesture) {
+    ClickMain(skin::kMainSlotButtons[kSlot]);
+    ::SetCursorPos(1, 1);
+    ChooseFromTheMenu(kMacroItemPosition);
+    const HWND editor = WaitForEditor(kMacroTitle);
+    ASSERT_NE(editor, nullptr);
+    ::SetForegroundWindow(editor);
+    test::Settle();
+    ::Sleep(300);
+
+    // A new macro, recorded: Q typed, then the click on OK that ends the
+    // recording (the hook library reports the mouse too).
+    ClickIn(editor, skin::kMacroNewButton);
+    ClickIn(editor, skin::kMacroRecordButton);
+    INPUT keys[] = {Key('Q'), Key('Q', KEYEVENTF_KEYUP)};
+    ASSERT_EQ(::SendInput(std::size(keys), keys, sizeof(INPUT)), std::size(keys));
+    test::Settle();
+    ::Sleep(300);
+    ClickIn(editor, skin::kMacroOkButton);
+    ASSERT_TRUE(WaitUntil([] { return ::FindWindowW(nullptr, kMacroTitle) == nullptr; }, 5000));
+
+    // OK saved the macro table; the slot waits for Apply.
+    const MacroTable table = StoredMacros();
+    ASSERT_EQ(table.count(), 1u);
+    const tagMACROINFO& macro = table.macros[0];
+    ASSERT_EQ(macro.stepCount(), 4);
+    EXPECT_EQ(macro.steps[0].vk, 'Q');
+    EXPECT_EQ(macro.steps[0].keyUp, 0);
+    EXPECT_EQ(macro.steps[1].vk, 'Q');
+    EXPECT_EQ(macro.steps[1].keyUp, 1);
+    EXPECT_EQ(macro.steps[2].vk, kKeyCodeLeftButton);
+    EXPECT_EQ(macro.steps[2].keyUp, 0);
+    EXPECT_EQ(macro.steps[3].vk, kKeyCodeLeftButton);
+    EXPECT_EQ(macro.steps[3].keyUp, 1);
+    EXPECT_FALSE(StoredRecord(kSlot).has_value());
+
+    ApplyAndWaitForCode(kMacroCode);
+    const auto record = StoredRecord(kSlot);
+    ASSERT_TRUE(record.has_value());
+    EXPECT_EQ(record->macroNumber(), 0);
+
+    // Played back: Q down and up, then the left button down and up.
+    const auto played = FireSlotAndRecord(2, 2);
+    ASSERT_EQ(played.keys.size(), 2u);
+    EXPECT_EQ(played.keys[0].vk, static_cast<DWORD>('Q'));
+    EXPECT_FALSE(played.keys[0].flags & LLKHF_UP);
+    EXPECT_EQ(played.keys[1].vk, static_cast<DWORD>('Q'));
+    EXPECT_TRUE(played.keys[1].flags & LLKHF_UP);
+    ASSERT_EQ(played.mice.size(), 2u);
+    EXPECT_EQ(played.mice[0].message, static_cast<WPARAM>(WM_LBUTTONDOWN));
+    EXPECT_EQ(played.mice[1].message, static_cast<WPARAM>(WM_LBUTTONUP));
     EXPECT_EQ(::WaitForSingleObject(demo.hProcess, 0), static_cast<DWORD>(WAIT_TIMEOUT));
 }
 
