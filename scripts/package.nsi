@@ -6,7 +6,16 @@
 ;   /DREMOVE=<file>       the matching Delete/RMDir lines for the uninstaller
 ;   /DOUTFILE=<file>      the installer to write
 ; The uninstaller removes exactly the files this installer put there.
+;
+; Silent use (/S) takes the choices of the component pages as switches:
+;   KorvoQ5-x.y.z-setup.exe /S [/AUTOSTART=1] [/D=<folder>]
+;       /AUTOSTART=1        start the program with Windows (the logon task)
+;   uninstall.exe /S [/REMOVESETTINGS=1]
+;       /REMOVESETTINGS=1   also delete the stored settings (kept otherwise)
 Unicode true
+!include FileFunc.nsh
+!include LogicLib.nsh
+!include Sections.nsh
 Target amd64-unicode
 SetCompressor /SOLID lzma
 RequestExecutionLevel admin
@@ -18,8 +27,11 @@ RequestExecutionLevel admin
 !define SETTINGS_KEY "Software\Korvo\Fingrel\Q5"
 ; The program needs administrator rights: a Run key would meet a consent
 ; prompt (or fail silently) at every logon, a task "at logon, with highest
-; privileges" starts it elevated without one.
+; privileges" starts it elevated without one. The task is registered from an
+; XML definition (schtasks /Create /XML), the form both Windows and Wine's
+; schtasks accept.
 !define TASK "Korvo Q5 companion"
+!define TASK_XML "$PLUGINSDIR\logon-task.xml"
 
 Name "${PRODUCT} ${VERSION}"
 OutFile "${OUTFILE}"
@@ -34,15 +46,19 @@ UninstPage uninstConfirm
 UninstPage components
 UninstPage instfiles
 
-; For every user of the machine: the program runs elevated for whoever logs on.
-Function .onInit
-    SetRegView 64
-    SetShellVarContext all
-FunctionEnd
-
-Function un.onInit
-    SetRegView 64
-    SetShellVarContext all
+; The logon task: at any user's logon, with the highest rights that user has.
+Function WriteTaskXml
+    InitPluginsDir
+    FileOpen $0 "${TASK_XML}" w
+    FileWriteUTF16LE /BOM $0 '<?xml version="1.0" encoding="UTF-16"?>$\r$\n'
+    FileWriteUTF16LE $0 '<Task version="1.2" xmlns="http://schemas.microsoft.com/windows/2004/02/mit/task">$\r$\n'
+    FileWriteUTF16LE $0 '  <RegistrationInfo><Description>${PRODUCT}</Description></RegistrationInfo>$\r$\n'
+    FileWriteUTF16LE $0 '  <Triggers><LogonTrigger><Enabled>true</Enabled></LogonTrigger></Triggers>$\r$\n'
+    FileWriteUTF16LE $0 '  <Principals><Principal id="Author"><GroupId>S-1-5-32-545</GroupId><RunLevel>HighestAvailable</RunLevel></Principal></Principals>$\r$\n'
+    FileWriteUTF16LE $0 '  <Settings><MultipleInstancesPolicy>IgnoreNew</MultipleInstancesPolicy><DisallowStartIfOnBatteries>false</DisallowStartIfOnBatteries><StopIfGoingOnBatteries>false</StopIfGoingOnBatteries><ExecutionTimeLimit>PT0S</ExecutionTimeLimit><Enabled>true</Enabled></Settings>$\r$\n'
+    FileWriteUTF16LE $0 '  <Actions Context="Author"><Exec><Command>$INSTDIR\${PROGRAM}</Command></Exec></Actions>$\r$\n'
+    FileWriteUTF16LE $0 '</Task>$\r$\n'
+    FileClose $0
 FunctionEnd
 
 Section "!${PRODUCT}" SecProgram
@@ -64,7 +80,8 @@ Section "!${PRODUCT}" SecProgram
 SectionEnd
 
 Section /o "Start with Windows" SecAutostart
-    nsExec::ExecToLog 'schtasks /Create /F /TN "${TASK}" /SC ONLOGON /RL HIGHEST /TR "\"$INSTDIR\${PROGRAM}\""'
+    Call WriteTaskXml
+    nsExec::ExecToLog 'schtasks /Create /F /TN "${TASK}" /XML "${TASK_XML}"'
     Pop $0
     DetailPrint "Logon task: $0"
 SectionEnd
@@ -87,3 +104,31 @@ Section /o "un.Remove my settings" UnSecSettings
     DeleteRegKey /ifempty HKLM "Software\Korvo\Fingrel"
     DeleteRegKey /ifempty HKLM "Software\Korvo"
 SectionEnd
+
+; For every user of the machine: the program runs elevated for whoever logs on.
+; The switches below come after the sections whose indexes they use.
+Function .onInit
+    SetRegView 64
+    SetShellVarContext all
+    ${GetParameters} $R0
+    ClearErrors
+    ${GetOptions} $R0 "/AUTOSTART=" $R1
+    StrCpy $R1 $R1 1
+    ${IfNot} ${Errors}
+    ${AndIf} $R1 == "1"
+        !insertmacro SelectSection ${SecAutostart}
+    ${EndIf}
+FunctionEnd
+
+Function un.onInit
+    SetRegView 64
+    SetShellVarContext all
+    ${GetParameters} $R0
+    ClearErrors
+    ${GetOptions} $R0 "/REMOVESETTINGS=" $R1
+    StrCpy $R1 $R1 1
+    ${IfNot} ${Errors}
+    ${AndIf} $R1 == "1"
+        !insertmacro SelectSection ${UnSecSettings}
+    ${EndIf}
+FunctionEnd

@@ -5,8 +5,8 @@
 #include "editors/MacroTable.h"
 #include "model/ButtonName.h"
 #include "model/ButtonSetting.h"
+#include "platform/Crc32.h"
 #include "platform/TextFormat.h"
-#include "ui/PngWriter.h"
 
 namespace q5 {
 namespace {
@@ -315,7 +315,7 @@ std::uint32_t SettingsBackup::Checksum(const std::vector<BackupValue>& values) {
         covered.push_back(0);
         covered.insert(covered.end(), value.bytes.begin(), value.bytes.end());
     }
-    return PngWriter::Crc32(covered);
+    return Crc32::Of(covered);
 }
 
 std::string SettingsBackup::Encode(const std::vector<BackupValue>& values) {

@@ -1,8 +1,9 @@
 #include "ui/PngWriter.h"
 
 #include <algorithm>
-#include <array>
 #include <fstream>
+
+#include "platform/Crc32.h"
 
 namespace q5 {
 namespace {
@@ -22,7 +23,7 @@ void PutChunk(std::vector<std::uint8_t>& out, const char (&type)[5],
     std::vector<std::uint8_t> typed(type, type + 4);
     typed.insert(typed.end(), data.begin(), data.end());
     out.insert(out.end(), typed.begin(), typed.end());
-    PutBigEndian32(out, PngWriter::Crc32(typed));
+    PutBigEndian32(out, Crc32::Of(typed));
 }
 
 std::vector<std::uint8_t> RawScanlines(const RgbImage& image) {
@@ -61,25 +62,6 @@ std::vector<std::uint8_t> StoredZlibStream(const std::vector<std::uint8_t>& raw)
 }
 
 }  // namespace
-
-std::uint32_t PngWriter::Crc32(std::span<const std::uint8_t> bytes) {
-    static const std::array<std::uint32_t, 256> table = [] {
-        std::array<std::uint32_t, 256> t{};
-        for (std::uint32_t n = 0; n < 256; ++n) {
-            std::uint32_t c = n;
-            for (int k = 0; k < 8; ++k) {
-                c = (c & 1) ? 0xEDB88320u ^ (c >> 1) : c >> 1;
-            }
-            t[n] = c;
-        }
-        return t;
-    }();
-    std::uint32_t crc = 0xFFFFFFFFu;
-    for (std::uint8_t byte : bytes) {
-        crc = table[(crc ^ byte) & 0xFF] ^ (crc >> 8);
-    }
-    return crc ^ 0xFFFFFFFFu;
-}
 
 std::uint32_t PngWriter::Adler32(std::span<const std::uint8_t> bytes) {
     constexpr std::uint32_t kModulus = 65521;

@@ -32,7 +32,6 @@ public:
     // False when the file cannot be written.
     static bool WriteFile(const RgbImage& image, const std::string& path);
 
-    static std::uint32_t Crc32(std::span<const std::uint8_t> bytes);
     static std::uint32_t Adler32(std::span<const std::uint8_t> bytes);
 };
 

@@ -3,6 +3,7 @@
 #include <cstring>
 #include <string_view>
 
+#include "platform/Crc32.h"
 #include "ui/PngWriter.h"
 
 namespace q5 {
@@ -17,9 +18,7 @@ std::span<const std::uint8_t> Ascii(std::string_view text) {
     return {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()};
 }
 
-TEST(PngWriter, ChecksumsMatchKnownValues) {
-    EXPECT_EQ(0xCBF43926u, PngWriter::Crc32(Ascii("123456789")));
-    EXPECT_EQ(0xAE426082u, PngWriter::Crc32(Ascii("IEND")));
+TEST(PngWriter, AdlerChecksumMatchesKnownValues) {
     EXPECT_EQ(0x11E60398u, PngWriter::Adler32(Ascii("Wikipedia")));
     EXPECT_EQ(1u, PngWriter::Adler32({}));
 }
@@ -37,7 +36,7 @@ TEST(PngWriter, TwoByOneImageHasExactLayout) {
     EXPECT_EQ(1u, BigEndianAt(png, 20));
     const std::uint8_t depthAndType[] = {8, 2, 0, 0, 0};
     EXPECT_EQ(0, std::memcmp(png.data() + 24, depthAndType, 5));
-    EXPECT_EQ(PngWriter::Crc32({png.data() + 12, 17}), BigEndianAt(png, 29));
+    EXPECT_EQ(Crc32::Of({png.data() + 12, 17}), BigEndianAt(png, 29));
 
     // IDAT: zlib header, one final stored block of 7 bytes, the scanline, Adler-32.
     const std::size_t idat = 33;
