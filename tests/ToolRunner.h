@@ -6,7 +6,9 @@
 #include <string>
 #include <vector>
 
-#if !defined(_WIN32)
+#if defined(_WIN32)
+#include <windows.h>
+#else
 #include <sys/wait.h>
 #endif
 
@@ -55,23 +57,65 @@ inline std::string ToolPath() {
 
 enum class Stderr { Merged, Discarded };
 
+#if defined(_WIN32)
+// Reads everything from `pipe` until every writer has closed it.
+inline void ReadAll(HANDLE pipe, std::string& into) {
+    char buffer[4096];
+    DWORD n = 0;
+    while (::ReadFile(pipe, buffer, sizeof buffer, &n, nullptr) && n > 0) {
+        into.append(buffer, n);
+    }
+}
+#endif
+
 // Runs `program` (a native path); `arguments` is appended to the command
-// line as it stands (quote as needed).
+// line as it stands (quote as needed). On Windows the program is started
+// directly, not through the command interpreter, whose own way of finding
+// programs and reading redirections is not what is being tested.
 inline ToolResult RunProgram(const std::string& program, const std::string& arguments,
                              Stderr stderrOutput = Stderr::Merged) {
     ToolResult result;
 #if defined(_WIN32)
-    const char* discard = " 2>NUL";
+    SECURITY_ATTRIBUTES inherit{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
+    HANDLE readEnd = nullptr;
+    HANDLE writeEnd = nullptr;
+    if (!::CreatePipe(&readEnd, &writeEnd, &inherit, 0)) {
+        return result;
+    }
+    ::SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
+    HANDLE nul =
+        ::CreateFileA("NUL", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                      &inherit, OPEN_EXISTING, 0, nullptr);
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdInput = nul;
+    startup.hStdOutput = writeEnd;
+    startup.hStdError = stderrOutput == Stderr::Merged ? writeEnd : nul;
+    std::string commandLine = "\"" + program + "\" " + arguments;
+    PROCESS_INFORMATION child{};
+    const BOOL started = ::CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, TRUE, 0,
+                                          nullptr, nullptr, &startup, &child);
+    ::CloseHandle(writeEnd);
+    if (nul != INVALID_HANDLE_VALUE) {
+        ::CloseHandle(nul);
+    }
+    if (!started) {
+        ::CloseHandle(readEnd);
+        return result;
+    }
+    ReadAll(readEnd, result.output);
+    ::CloseHandle(readEnd);
+    ::WaitForSingleObject(child.hProcess, INFINITE);
+    DWORD status = 0;
+    ::GetExitCodeProcess(child.hProcess, &status);
+    result.status = static_cast<int>(status);
+    ::CloseHandle(child.hThread);
+    ::CloseHandle(child.hProcess);
 #else
-    const char* discard = " 2>/dev/null";
-#endif
     const std::string command = "\"" + program + "\" " + arguments +
-                                (stderrOutput == Stderr::Merged ? " 2>&1" : discard);
-#if defined(_WIN32)
-    FILE* pipe = _popen(("\"" + command + "\"").c_str(), "rb");
-#else
+                                (stderrOutput == Stderr::Merged ? " 2>&1" : " 2>/dev/null");
     FILE* pipe = popen(command.c_str(), "r");
-#endif
     if (!pipe) {
         return result;
     }
@@ -80,9 +124,6 @@ inline ToolResult RunProgram(const std::string& program, const std::string& argu
     while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) {
         result.output.append(buffer, n);
     }
-#if defined(_WIN32)
-    result.status = _pclose(pipe);
-#else
     const int raw = pclose(pipe);
     result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
 #endif
