@@ -6,7 +6,8 @@
 //             GetProcessMemoryInfo; PagefileUsage, the same commit charge,
 //             where Wine leaves PrivateUsage at zero) and working set, read
 //             after the window has been visible for a settling time;
-// then the child is terminated. Prints each run and the medians.
+// then the child is terminated and the next run waits a pause for it to be
+// gone. Prints each run and the medians.
 //   scripts/wine-run build/win64/bench/device/q5_demo_footprint.exe [DEMO.EXE]
 // The demo defaults to ..\..\bin\KorvoQ5Demo.exe beside this program, as
 // the win64 build lays them out. No other demo may be running on the
@@ -28,6 +29,9 @@ namespace {
 constexpr int kRuns = 5;
 constexpr DWORD kSettleMs = 3000;
 constexpr DWORD kStartTimeoutMs = 30000;
+// Between runs: Wine is still tearing down the terminated child (its tray
+// icon, its windows) for a while, and a start in that time is slower.
+constexpr DWORD kPauseMs = 3000;
 constexpr wchar_t kDefaultDemo[] = L"..\\..\\bin\\KorvoQ5Demo.exe";
 
 struct Sample {
@@ -125,6 +129,7 @@ bool MeasureOnce(const std::wstring& demo, Sample& sample) {
     ::WaitForSingleObject(child.hProcess, INFINITE);
     ::CloseHandle(child.hThread);
     ::CloseHandle(child.hProcess);
+    ::Sleep(kPauseMs);
     return measured;
 }
 
