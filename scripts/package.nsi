@@ -1,7 +1,6 @@
 ; The Korvo Q5 companion installer (NSIS 3, 64-bit, Unicode). scripts/package
 ; runs makensis with:
 ;   /DVERSION=x.y.z       the product version
-;   /DBIN=<dir>           the program folder to install (build/win64/bin)
 ;   /DFILES=<file>        the Install lines, one File per shipped file
 ;   /DREMOVE=<file>       the matching Delete/RMDir lines for the uninstaller
 ;   /DOUTFILE=<file>      the installer to write
