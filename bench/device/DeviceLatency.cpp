@@ -22,20 +22,13 @@
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
-#include <memory>
 #include <vector>
 
-#include "actions/ActionExecutor.h"
-#include "actions/CFaceBookFunction.h"
-#include "actions/KeyCodePlayer.h"
-#include "actions/MacroPlayback.h"
-#include "actions/MediaPlayers.h"
-#include "actions/SystemFunctions.h"
-#include "actions/WindowScroller.h"
+#include "app/GestureEngine.h"
 #include "device/CUSBDriver.h"
 #include "device/DriverProtocol.h"
-#include "editors/MacroTable.h"
 #include "model/GestureDispatcher.h"
+#include "model/SettingsStore.h"
 #include "platform/sim/SimReceiver.h"
 #include "platform/win/WinPlatform.h"
 
@@ -61,7 +54,7 @@ struct Run {
 };
 
 Run* g_run = nullptr;
-q5::GestureDispatcher* g_dispatcher = nullptr;  // set while the gesture road runs
+q5::GestureEngine* g_engine = nullptr;  // set while the gesture road runs
 
 LONGLONG Now() {
     LARGE_INTEGER counter;
@@ -85,8 +78,8 @@ void Handled() {
 
 LRESULT CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (g_run != nullptr && (message == q5::kDriverEventMessage || message == kBareMessage)) {
-        if (g_dispatcher != nullptr) {
-            g_dispatcher->OnDeviceEvent(static_cast<std::uint32_t>(wParam));
+        if (g_engine != nullptr) {
+            g_engine->OnDeviceEvent(static_cast<std::uint32_t>(wParam));
         } else {
             Handled();
         }
@@ -225,44 +218,23 @@ void PrintRatio(const char* name, const Stats& ours, const Stats& bare) {
                 ours.p99 / bare.p99);
 }
 
-// The executor and its collaborators as the program assembles them.
-struct Performer {
-    explicit Performer(q5::Platform platform)
-        : keys(platform),
-          macros(platform, keys, *table, u"Korvo Q5"),
-          scroller(platform),
-          media(platform),
-          system(platform),
-          social(platform, system),
-          executor(platform,
-                   q5::ActionCollaborators{scroller, media, system, social, keys, macros}) {}
-
-    std::unique_ptr<q5::MacroTable> table = std::make_unique<q5::MacroTable>();
-    q5::KeyCodePlayer keys;
-    q5::MacroPlayback macros;
-    q5::WindowScroller scroller;
-    q5::MediaPlayers media;
-    q5::SystemFunctions system;
-    q5::CFaceBookFunction social;
-    q5::ActionExecutor executor;
-};
-
 Stats MeasureGesture(q5::win::WinPlatform& platform, q5::sim::SimReceiver& receiver,
                      std::uint32_t events) {
     HANDLE hookThread = ::CreateThread(nullptr, 0, HookThread, nullptr, 0, nullptr);
     while (!g_hookReady) {
         ::Sleep(5);
     }
-    Performer performer(platform.platform());
-    q5::ButtonSetting active{};
-    active.slot(kGestureSlot).setCode(q5::ActionCode::Copy);
-    q5::GestureDispatcher dispatcher(platform.clock, active, performer.executor);
+    // The program's own wiring, on an assignment that is never saved.
+    q5::SettingsStore store(platform.registry, platform.dialogs);
+    store.working().slot(kGestureSlot).setCode(q5::ActionCode::Copy);
+    store.Activate();
+    q5::GestureEngine engine(platform.platform(), store, u"Korvo Q5");
     const std::uint32_t eventCode = *q5::EventOfSlot(kGestureSlot);
-    g_dispatcher = &dispatcher;
+    g_engine = &engine;
     const Stats stats = Measure(
         "gesture paced", [&](std::uint32_t) { return receiver.QueueEvent(eventCode); }, events,
         true);
-    g_dispatcher = nullptr;
+    g_engine = nullptr;
     ::PostThreadMessageW(::GetThreadId(hookThread), WM_QUIT, 0, 0);
     ::WaitForSingleObject(hookThread, INFINITE);
     ::CloseHandle(hookThread);
