@@ -6,6 +6,11 @@ namespace q5::win {
 namespace {
 
 constexpr wchar_t kFrameworkClass[] = L"Q5FrameworkWindow";
+// The window property that holds a window's object. A property of the
+// framework's own name, not GWLP_USERDATA: windows of other code in the
+// process (the menu library's, a system dialog's) keep their own values
+// there, and the message loop asks every window it meets for its object.
+constexpr wchar_t kObjectProperty[] = L"Q5Framework.CWnd";
 
 }  // namespace
 
@@ -21,7 +26,7 @@ CWnd* CWnd::FromHandle(HWND hwnd) {
     if (!hwnd) {
         return nullptr;
     }
-    auto* wnd = reinterpret_cast<CWnd*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    auto* wnd = static_cast<CWnd*>(::GetPropW(hwnd, kObjectProperty));
     return (wnd && wnd->m_hWnd == hwnd) ? wnd : nullptr;
 }
 
@@ -63,12 +68,12 @@ bool CWnd::SubclassWindow(HWND hwnd) {
 
 void CWnd::Attach(HWND hwnd) {
     m_hWnd = hwnd;
-    ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    ::SetPropW(hwnd, kObjectProperty, this);
 }
 
 void CWnd::Detach() {
     if (m_hWnd) {
-        ::SetWindowLongPtrW(m_hWnd, GWLP_USERDATA, 0);
+        ::RemovePropW(m_hWnd, kObjectProperty);
         if (m_superProc) {
             ::SetWindowLongPtrW(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_superProc));
         }

@@ -2,8 +2,10 @@
  * The window base of the program's small window framework. A CWnd either
  * creates its window from the framework's own window class or attaches to
  * a system control or dialog by subclassing it; in both cases `this` sits
- * in GWLP_USERDATA and every message reaches the virtual HandleMessage,
- * which derived classes override with one line per message. What they do
+ * in a window property of the framework's own name (GWLP_USERDATA stays free
+ * for the window's class) and every message reaches the virtual
+ * HandleMessage, which derived classes override with one line per message.
+ * What they do
  * not handle goes to CWnd::HandleMessage, which reflects owner-draw,
  * command and colour messages to the child control object that sent them
  * (so a skinned button draws itself), routes menu owner-draw messages to

@@ -113,6 +113,38 @@ TEST_F(Framework, MessageLoopPreTranslatesFromTheWindowUp) {
     EXPECT_EQ(static_cast<UINT>(WM_USER + 7), button.preTranslated[0]);
 }
 
+// A window of other code in the process, such as a sub-menu of the menu
+// library, keeps a small number of its own in GWLP_USERDATA; the message
+// loop meets it like any other window.
+TEST_F(Framework, ForeignWindowsKeepTheirUserDataAndPassTheLoop) {
+    static std::vector<UINT> received;
+    received.clear();
+    WNDCLASSEXW cls{};
+    cls.cbSize = sizeof cls;
+    cls.lpfnWndProc = [](HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) -> LRESULT {
+        if (msg >= WM_USER) {
+            received.push_back(msg);
+        }
+        return ::DefWindowProcW(hwnd, msg, wParam, lParam);
+    };
+    cls.hInstance = ::GetModuleHandleW(nullptr);
+    cls.lpszClassName = L"Q5ForeignWindow";
+    ::RegisterClassExW(&cls);
+    HWND foreign = ::CreateWindowExW(0, cls.lpszClassName, L"", WS_POPUP, 0, 0, 10, 10, nullptr,
+                                     nullptr, cls.hInstance, nullptr);
+    ASSERT_NE(foreign, nullptr);
+    ::SetWindowLongPtrW(foreign, GWLP_USERDATA, 1);
+    EXPECT_EQ(nullptr, CWnd::FromHandle(foreign));
+    ::PostMessageW(foreign, WM_USER + 9, 0, 0);
+    MSG waiting{};
+    while (received.empty() && ::PeekMessageW(&waiting, nullptr, 0, 0, PM_NOREMOVE)) {
+        ASSERT_TRUE(CWinApp::PumpMessage());
+    }
+    EXPECT_EQ(std::vector<UINT>{WM_USER + 9}, received);
+    EXPECT_EQ(1, ::GetWindowLongPtrW(foreign, GWLP_USERDATA));
+    ::DestroyWindow(foreign);
+}
+
 TEST_F(Framework, TimersReachOnTimer) {
     host.SetTimer(66, 10);
     for (int i = 0; i < 50 && host.timers.empty(); ++i) {
