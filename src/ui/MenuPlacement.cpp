@@ -19,7 +19,20 @@ Rect At(int left, int top, MenuSize size) {
 
 MenuSize MenuWindowSize(const MenuGeometry& geometry, std::size_t count) {
     return MenuSize{geometry.itemWidth + 2 * geometry.border,
-                geometry.itemHeight * static_cast<int>(count) + 2 * geometry.border};
+                    geometry.itemHeight * static_cast<int>(count) + 2 * geometry.border};
+}
+
+MenuGeometry MenuGeometryOfWindow(MenuSize client, std::size_t count) {
+    MenuGeometry geometry;
+    const int itemsHeight = client.height - 2 * geometry.border;
+    const int itemWidth = client.width - 2 * geometry.border;
+    if (count == 0 || itemWidth <= 0 || itemsHeight <= 0 ||
+        itemsHeight % static_cast<int>(count) != 0) {
+        return MenuGeometry{};
+    }
+    geometry.itemWidth = itemWidth;
+    geometry.itemHeight = itemsHeight / static_cast<int>(count);
+    return geometry;
 }
 
 Rect MenuItemRect(const MenuGeometry& geometry, int position) {

@@ -26,6 +26,11 @@ struct MenuSize {
 
 // The client size of a menu window of `count` items.
 MenuSize MenuWindowSize(const MenuGeometry& geometry, std::size_t count);
+// The geometry of a menu window of `count` items from its client size (the
+// item size follows the skin's images and the longest label, so whoever
+// points at an item of a shown menu reads it back this way); the default
+// geometry for an empty or impossible size.
+MenuGeometry MenuGeometryOfWindow(MenuSize client, std::size_t count);
 // The rectangle of item `position` in its menu window's client area.
 Rect MenuItemRect(const MenuGeometry& geometry, int position);
 // The position of the item under `client` (client coordinates), or -1.

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "ui/MenuPlacement.h"
 
 namespace q5 {
@@ -12,6 +14,22 @@ TEST(MenuPlacement, WindowHoldsItemsInsideItsFrame) {
     EXPECT_EQ((MenuSize{162, 9 * 24 + 2}), MenuWindowSize(kGeometry, 9));
     EXPECT_EQ((Rect{1, 1, 161, 25}), MenuItemRect(kGeometry, 0));
     EXPECT_EQ((Rect{1, 49, 161, 73}), MenuItemRect(kGeometry, 2));
+}
+
+TEST(MenuPlacement, GeometryIsReadBackFromAShownWindow) {
+    const MenuGeometry wide{233, 31, 1};
+    const MenuGeometry read = MenuGeometryOfWindow(MenuWindowSize(wide, 7), 7);
+    EXPECT_EQ(233, read.itemWidth);
+    EXPECT_EQ(31, read.itemHeight);
+    // Sizes no menu of that many items has give the default geometry.
+    for (const auto& [size, count] : {std::pair{MenuSize{162, 9 * 24 + 3}, std::size_t{9}},
+                                      std::pair{MenuSize{162, 218}, std::size_t{0}},
+                                      std::pair{MenuSize{2, 218}, std::size_t{9}},
+                                      std::pair{MenuSize{162, 2}, std::size_t{9}}}) {
+        const MenuGeometry fallback = MenuGeometryOfWindow(size, count);
+        EXPECT_EQ(MenuGeometry{}.itemWidth, fallback.itemWidth);
+        EXPECT_EQ(MenuGeometry{}.itemHeight, fallback.itemHeight);
+    }
 }
 
 TEST(MenuPlacement, HitTestFindsItemsAndMissesTheFrame) {

@@ -14,7 +14,6 @@ constexpr int kMenuTextIndent = 26;
 constexpr int kMenuFlags = 0;
 constexpr COLORREF kMenuFrameColour = 0xCDCDCD;
 constexpr COLORREF kMenuHighlightColour = 0x3278E8;
-constexpr POINT kFunctionMenuClientPoint{49, 160};
 
 std::wstring WithSeparator(std::wstring folder) {
     std::replace(folder.begin(), folder.end(), L'/', L'\\');
@@ -54,9 +53,9 @@ void MenuLibrary::Open(HWND owner, POINT screenPoint, const TextLookup& texts,
     const std::wstring folder = WithSeparator(programFolder);
     const auto paths = FunctionMenuImagePaths(FromWide(folder.c_str()));
     m_create(owner, kMenuTextIndent, &screenPoint, kMenuFlags, kMenuFrameColour,
-             kMenuHighlightColour, Wide(paths[0]), Wide(paths[1]), Wide(paths[2]),
-             Wide(paths[3]), Wide(paths[4]), Wide(paths[5]), Wide(paths[6]), Wide(paths[7]),
-             items.data(), static_cast<int>(kFunctionMenuItemCount));
+             kMenuHighlightColour, Wide(paths[0]), Wide(paths[1]), Wide(paths[2]), Wide(paths[3]),
+             Wide(paths[4]), Wide(paths[5]), Wide(paths[6]), Wide(paths[7]), items.data(),
+             static_cast<int>(kFunctionMenuItemCount));
 }
 
 void MenuLibrary::Destroy() {

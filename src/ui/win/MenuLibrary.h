@@ -44,7 +44,10 @@ private:
     DestroyMenuExFn m_destroy = nullptr;
 };
 
-// The function menu of `dialog`, at the point (49, 160) of its client area.
+// Where the function menu opens, in the dialog's client area.
+inline constexpr POINT kFunctionMenuClientPoint{49, 160};
+
+// The function menu of `dialog`, at kFunctionMenuClientPoint.
 void ShowFunctionMenu(MenuLibrary& menu, CWnd& dialog, const TextLookup& texts,
                       const std::wstring& programFolder);
 

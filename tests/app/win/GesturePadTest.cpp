@@ -10,8 +10,8 @@
 
 #include "ToolRunner.h"
 #include "ui/win/WideText.h"
-#include "ui/win/WindowCapture.h"
 #include "ui/win/WinUiTestSupport.h"
+#include "ui/win/WindowCapture.h"
 
 namespace q5::win {
 namespace {
@@ -45,8 +45,7 @@ protected:
     void PumpUntilFired(std::size_t count, const std::atomic<bool>* alsoDone = nullptr) {
         const DWORD deadline = ::GetTickCount() + 5000;
         MSG msg;
-        while (::GetTickCount() < deadline &&
-               (fired.size() < count || (alsoDone && !*alsoDone))) {
+        while (::GetTickCount() < deadline && (fired.size() < count || (alsoDone && !*alsoDone))) {
             while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
                 ::TranslateMessage(&msg);
                 ::DispatchMessageW(&msg);
@@ -198,8 +197,9 @@ TEST_F(GesturePadTest, MalformedPayloadsAreRefusedAndFireNothing) {
     const auto good = EncodeGestureScript(events);
     EXPECT_EQ(SendCopyData(kGestureScriptTag + 1, good), FALSE);
     EXPECT_EQ(SendCopyData(kGestureScriptTag, {}), FALSE);
-    EXPECT_EQ(SendCopyData(kGestureScriptTag, std::vector<std::uint8_t>(good.begin(), good.end() - 1)),
-              FALSE);
+    EXPECT_EQ(
+        SendCopyData(kGestureScriptTag, std::vector<std::uint8_t>(good.begin(), good.end() - 1)),
+        FALSE);
     auto badVersion = good;
     badVersion[4] = 9;
     EXPECT_EQ(SendCopyData(kGestureScriptTag, badVersion), FALSE);

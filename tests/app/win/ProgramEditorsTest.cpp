@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "ProgramDriver.h"
 #include "ToolRunner.h"
 #include "WinHookRecorder.h"
 #include "editors/KeyNames.h"
@@ -21,7 +22,6 @@
 #include "model/ActionRecord.h"
 #include "model/ButtonSetting.h"
 #include "model/GestureDispatcher.h"
-#include "ui/MenuPlacement.h"
 #include "ui/SkinLayout.h"
 #include "ui/win/WinUiTestSupport.h"
 
@@ -31,39 +31,12 @@ namespace {
 constexpr wchar_t kTitle[] = L"Korvo Q5 Mouse Driver";
 constexpr wchar_t kKey[] = L"Software\\Korvo\\Fingrel\\Q5";
 constexpr wchar_t kDemo[] = L"KorvoQ5Demo.exe";
-constexpr wchar_t kMenuWindowClass[] = L"Q5MenuExPopup";
 constexpr wchar_t kComboTitle[] = L"Q5ComboDlg";
 constexpr wchar_t kMacroTitle[] = L"Q5MacroDlg";
 constexpr UINT kTrayMessage = 0x600;
-// The function menu's top level: the key-combination item comes first.
-constexpr std::size_t kTopLevelItems = 9;
-constexpr int kComboItemPosition = 0;
 constexpr std::uint8_t kComboCode = 19;
-constexpr int kMacroItemPosition = 2;
 constexpr std::uint8_t kMacroCode = 20;
 constexpr int kSlot = 3;
-
-PROCESS_INFORMATION Start(const wchar_t* name) {
-    const std::string dir = Q5_BIN_DIR;
-    std::wstring command = L"\"" + std::wstring(dir.begin(), dir.end()) + L"/" + name + L"\"";
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    ::CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                     &startup, &process);
-    return process;
-}
-
-template <typename Condition>
-bool WaitUntil(Condition condition, int milliseconds = 10000) {
-    for (int waited = 0; waited < milliseconds; waited += 50) {
-        if (condition()) {
-            return true;
-        }
-        test::Settle();
-    }
-    return condition();
-}
 
 // The stored record of `slot` in ButtonSetting, if the value exists.
 std::optional<ActionRecord> StoredRecord(int slot) {
@@ -88,15 +61,6 @@ MacroTable StoredMacros() {
     return *table;
 }
 
-INPUT Key(WORD vk, DWORD flags = 0) {
-    INPUT input{};
-    input.type = INPUT_KEYBOARD;
-    input.ki.wVk = vk;
-    input.ki.wScan = static_cast<WORD>(::MapVirtualKeyW(vk, MAPVK_VK_TO_VSC));
-    input.ki.dwFlags = flags;
-    return input;
-}
-
 void ClickCentreOf(const RECT& r) {
     test::ClickAt((r.left + r.right) / 2, (r.top + r.bottom) / 2);
     test::Settle();
@@ -114,11 +78,11 @@ protected:
     void SetUp() override {
         ::RegDeleteKeyValueW(HKEY_LOCAL_MACHINE, kKey, L"ButtonSetting");
         ::RegDeleteKeyValueW(HKEY_LOCAL_MACHINE, kKey, L"MacroSetting");
-        demo = Start(kDemo);
+        demo = test::StartShipped(kDemo);
         ASSERT_NE(demo.hProcess, nullptr);
-        ASSERT_TRUE(WaitUntil([this] { return (window = ::FindWindowW(nullptr, kTitle)); }));
+        ASSERT_TRUE(test::WaitUntil([this] { return (window = ::FindWindowW(nullptr, kTitle)); }));
         ::PostMessageW(window, kTrayMessage, 0, WM_LBUTTONDBLCLK);
-        ASSERT_TRUE(WaitUntil([this] { return ::IsWindowVisible(window) != FALSE; }));
+        ASSERT_TRUE(test::WaitUntil([this] { return ::IsWindowVisible(window) != FALSE; }));
         ::SetForegroundWindow(window);
         test::Settle();
         ::Sleep(300);
@@ -142,41 +106,18 @@ protected:
         const RECT at{frame.left + r.left, frame.top + r.top, frame.left + r.right,
                       frame.top + r.bottom};
         const POINT p{(at.left + at.right) / 2, (at.top + at.bottom) / 2};
-        ASSERT_TRUE(WaitUntil([&] { return ::GetParent(::WindowFromPoint(p)) == window; }, 5000));
+        ASSERT_TRUE(
+            test::WaitUntil([&] { return ::GetParent(::WindowFromPoint(p)) == window; }, 5000));
         ClickCentreOf(at);
     }
-    // Opens the function menu with its button and clicks the top-level item
-    // at `position`, at the rectangle the menu's layout gives it.
-    void ChooseFromTheMenu(int position) {
+    // Opens the function menu with its button and chooses `code` in it.
+    void ChooseFromTheMenu(std::uint32_t code) {
         ClickMain(skin::kMainFunctionButton);
-        HWND menu = nullptr;
-        ASSERT_TRUE(WaitUntil(
-            [&] {
-                menu = ::FindWindowW(kMenuWindowClass, nullptr);
-                return menu && ::IsWindowVisible(menu);
-            },
-            5000));
-        ::Sleep(300);
-        // The item size follows the skin's images and the longest label:
-        // read back from the window's client size.
-        RECT client{};
-        ::GetClientRect(menu, &client);
-        MenuGeometry geometry;
-        geometry.itemWidth = client.right - 2 * geometry.border;
-        geometry.itemHeight =
-            (client.bottom - 2 * geometry.border) / static_cast<int>(kTopLevelItems);
-        ASSERT_EQ(MenuWindowSize(geometry, kTopLevelItems),
-                  (MenuSize{client.right, client.bottom}));
-        const Rect item = MenuItemRect(geometry, position);
-        POINT topLeft{item.left, item.top};
-        POINT bottomRight{item.right, item.bottom};
-        ::ClientToScreen(menu, &topLeft);
-        ::ClientToScreen(menu, &bottomRight);
-        ClickCentreOf(RECT{topLeft.x, topLeft.y, bottomRight.x, bottomRight.y});
+        test::ChooseFromFunctionMenu(window, ::GetProcessId(demo.hProcess), code);
     }
     HWND WaitForEditor(const wchar_t* title) {
         HWND editor = nullptr;
-        WaitUntil(
+        test::WaitUntil(
             [&] {
                 editor = ::FindWindowW(nullptr, title);
                 return editor && ::IsWindowVisible(editor);
@@ -193,7 +134,7 @@ protected:
     }
     void ApplyAndWaitForCode(std::uint8_t code) {
         ClickMain(skin::kMainApplyButton);
-        ASSERT_TRUE(WaitUntil(
+        ASSERT_TRUE(test::WaitUntil(
             [&] {
                 const auto record = StoredRecord(kSlot);
                 return record && record->codeByte() == code;
@@ -219,7 +160,7 @@ protected:
         hooks.Clear();
         const auto result = q5::test::RunTool("gesture " + Hex(*event));
         EXPECT_EQ(result.status, 0) << result.output;
-        WaitUntil(
+        test::WaitUntil(
             [&] { return hooks.keys().size() >= keyCount && hooks.mice().size() >= mouseCount; },
             10000);
         ::Sleep(300);  // anything more that should not come
@@ -233,24 +174,25 @@ protected:
 TEST_F(ProgramEditorsTest, CombinationRecordedAppliedStoredAndPlayedByTheGesture) {
     ClickMain(skin::kMainSlotButtons[kSlot]);
     ::SetCursorPos(1, 1);
-    ChooseFromTheMenu(kComboItemPosition);
+    ChooseFromTheMenu(kComboCode);
     const HWND combo = WaitForEditor(kComboTitle);
     ASSERT_NE(combo, nullptr);
     ::SetForegroundWindow(combo);
     test::Settle();
     ::Sleep(300);
 
-    INPUT keys[] = {Key(VK_LCONTROL),
-                    Key(VK_LSHIFT),
-                    Key('S'),
-                    Key('S', KEYEVENTF_KEYUP),
-                    Key(VK_LSHIFT, KEYEVENTF_KEYUP),
-                    Key(VK_LCONTROL, KEYEVENTF_KEYUP)};
+    INPUT keys[] = {test::KeyInput(VK_LCONTROL),
+                    test::KeyInput(VK_LSHIFT),
+                    test::KeyInput('S'),
+                    test::KeyInput('S', KEYEVENTF_KEYUP),
+                    test::KeyInput(VK_LSHIFT, KEYEVENTF_KEYUP),
+                    test::KeyInput(VK_LCONTROL, KEYEVENTF_KEYUP)};
     ASSERT_EQ(::SendInput(std::size(keys), keys, sizeof(INPUT)), std::size(keys));
     test::Settle();
     ::Sleep(500);
     ClickIn(combo, skin::kComboOkButton);
-    ASSERT_TRUE(WaitUntil([] { return ::FindWindowW(nullptr, kComboTitle) == nullptr; }, 5000));
+    ASSERT_TRUE(
+        test::WaitUntil([] { return ::FindWindowW(nullptr, kComboTitle) == nullptr; }, 5000));
 
     // Nothing is saved before Apply.
     EXPECT_FALSE(StoredRecord(kSlot).has_value());
@@ -282,7 +224,7 @@ TEST_F(ProgramEditorsTest, CombinationRecordedAppliedStoredAndPlayedByTheGesture
 TEST_F(ProgramEditorsTest, MacroRecordedAppliedStoredAndPlayedByTheGesture) {
     ClickMain(skin::kMainSlotButtons[kSlot]);
     ::SetCursorPos(1, 1);
-    ChooseFromTheMenu(kMacroItemPosition);
+    ChooseFromTheMenu(kMacroCode);
     const HWND editor = WaitForEditor(kMacroTitle);
     ASSERT_NE(editor, nullptr);
     ::SetForegroundWindow(editor);
@@ -293,12 +235,13 @@ TEST_F(ProgramEditorsTest, MacroRecordedAppliedStoredAndPlayedByTheGesture) {
     // recording (the hook library reports the mouse too).
     ClickIn(editor, skin::kMacroNewButton);
     ClickIn(editor, skin::kMacroRecordButton);
-    INPUT keys[] = {Key('Q'), Key('Q', KEYEVENTF_KEYUP)};
+    INPUT keys[] = {test::KeyInput('Q'), test::KeyInput('Q', KEYEVENTF_KEYUP)};
     ASSERT_EQ(::SendInput(std::size(keys), keys, sizeof(INPUT)), std::size(keys));
     test::Settle();
     ::Sleep(300);
     ClickIn(editor, skin::kMacroOkButton);
-    ASSERT_TRUE(WaitUntil([] { return ::FindWindowW(nullptr, kMacroTitle) == nullptr; }, 5000));
+    ASSERT_TRUE(
+        test::WaitUntil([] { return ::FindWindowW(nullptr, kMacroTitle) == nullptr; }, 5000));
 
     // OK saved the macro table; the slot waits for Apply.
     const MacroTable table = StoredMacros();

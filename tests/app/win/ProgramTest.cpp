@@ -1,6 +1,8 @@
 // The program as a user meets it: started (twice), clicked at the layout's
-// points, typed at, applied, and ended from its notification menu, with the
-// real registry as the proof of what was saved.
+// points, typed at, a function chosen in the menu with the pointer, applied,
+// the slot's gesture fired through the demo's pad and seen by a low-level
+// hook, and ended from its notification menu, with the real registry as the
+// proof of what was saved.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -9,12 +11,17 @@
 #include <cstdio>
 #include <optional>
 #include <string>
+#include <vector>
 
+#include "ProgramDriver.h"
+#include "ToolRunner.h"
+#include "WinHookRecorder.h"
 #include "model/ButtonSetting.h"
+#include "model/GestureDispatcher.h"
 #include "ui/ResourceIds.h"
 #include "ui/SkinLayout.h"
-#include "ui/win/WindowCapture.h"
 #include "ui/win/WinUiTestSupport.h"
+#include "ui/win/WindowCapture.h"
 
 namespace q5::win {
 namespace {
@@ -29,28 +36,6 @@ constexpr UINT kTrayMessage = 0x600;
 constexpr wchar_t kProgram[] = L"KorvoQ5.exe";
 constexpr wchar_t kDemo[] = L"KorvoQ5Demo.exe";
 
-PROCESS_INFORMATION Start(const wchar_t* name) {
-    const std::string dir = Q5_BIN_DIR;
-    std::wstring command = L"\"" + std::wstring(dir.begin(), dir.end()) + L"/" + name + L"\"";
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    ::CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                     &startup, &process);
-    return process;
-}
-
-template <typename Condition>
-bool WaitUntil(Condition condition, int milliseconds = 10000) {
-    for (int waited = 0; waited < milliseconds; waited += 50) {
-        if (condition()) {
-            return true;
-        }
-        test::Settle();
-    }
-    return condition();
-}
-
 std::optional<std::uint8_t> StoredCode(int slot) {
     std::array<std::uint8_t, ButtonSetting::kSize> image{};
     DWORD size = image.size();
@@ -58,7 +43,8 @@ std::optional<std::uint8_t> StoredCode(int slot) {
                        image.data(), &size) != ERROR_SUCCESS) {
         return std::nullopt;
     }
-    return image[ButtonSetting::kSlotsOffset + slot * ActionRecord::kSize + ActionRecord::kCodeOffset];
+    return image[ButtonSetting::kSlotsOffset + slot * ActionRecord::kSize +
+                 ActionRecord::kCodeOffset];
 }
 
 void PressKey(WORD vk) {
@@ -73,9 +59,9 @@ class ProgramTest : public ::testing::Test {
 protected:
     void Launch(const wchar_t* name) {
         ::RegDeleteKeyValueW(HKEY_LOCAL_MACHINE, kKey, L"ButtonSetting");
-        first = Start(name);
+        first = test::StartShipped(name);
         ASSERT_NE(first.hProcess, nullptr);
-        ASSERT_TRUE(WaitUntil([this] { return (window = ::FindWindowW(nullptr, kTitle)); }));
+        ASSERT_TRUE(test::WaitUntil([this] { return (window = ::FindWindowW(nullptr, kTitle)); }));
     }
     // A shown top-level window of the program other than the main window
     // and the demo's pad: the information dialog.
@@ -120,7 +106,8 @@ protected:
     void Click(const Rect& r) {
         const POINT p = At(r);
         // Wait until the button is really on the screen there.
-        ASSERT_TRUE(WaitUntil([&] { return ::GetParent(::WindowFromPoint(p)) == window; }, 5000));
+        ASSERT_TRUE(
+            test::WaitUntil([&] { return ::GetParent(::WindowFromPoint(p)) == window; }, 5000));
         test::ClickAt(p.x, p.y);
         test::Settle();
         ::Sleep(150);
@@ -132,7 +119,7 @@ protected:
     }
     void ShowWindowFromTheIcon() {
         ::PostMessageW(window, kTrayMessage, 0, WM_LBUTTONDBLCLK);
-        ASSERT_TRUE(WaitUntil([this] { return ::IsWindowVisible(window) != FALSE; }));
+        ASSERT_TRUE(test::WaitUntil([this] { return ::IsWindowVisible(window) != FALSE; }));
         ::SetForegroundWindow(window);
         test::Settle();
         ::Sleep(300);
@@ -145,12 +132,12 @@ protected:
 TEST_F(ProgramTest, SecondStartShowsTheFirstAndEnds) {
     Launch(kProgram);
     EXPECT_FALSE(::IsWindowVisible(window));
-    PROCESS_INFORMATION second = Start(kProgram);
+    PROCESS_INFORMATION second = test::StartShipped(kProgram);
     ASSERT_NE(second.hProcess, nullptr);
     EXPECT_EQ(::WaitForSingleObject(second.hProcess, 10000), WAIT_OBJECT_0);
     ::CloseHandle(second.hThread);
     ::CloseHandle(second.hProcess);
-    EXPECT_TRUE(WaitUntil([this] { return ::IsWindowVisible(window) != FALSE; }));
+    EXPECT_TRUE(test::WaitUntil([this] { return ::IsWindowVisible(window) != FALSE; }));
     EXPECT_TRUE(Running());
     // Centred on the screen in the face's size.
     RECT frame{};
@@ -164,7 +151,7 @@ TEST_F(ProgramTest, SecondStartShowsTheFirstAndEnds) {
 TEST_F(ProgramTest, AssignApplyKeysAndCloseFromTheMenu) {
     Launch(kDemo);
     ShowWindowFromTheIcon();
-    EXPECT_TRUE(WaitUntil([this] { return MouseShown(); }, 3000));
+    EXPECT_TRUE(test::WaitUntil([this] { return MouseShown(); }, 3000));
 
     // Select slot 3: it latches (orange) and the mouse picture gives way.
     Click(skin::kMainSlotButtons[3]);
@@ -190,20 +177,44 @@ TEST_F(ProgramTest, AssignApplyKeysAndCloseFromTheMenu) {
     EXPECT_EQ(Pixel(slot3.left + 2, slot3.top + 2),
               test::ResourcePixel(Q5_IDB_MAIN_HIGHLIGHT, slot3.left + 2, slot3.top + 2));
 
-    // Copy from the basic functions, as the menu library reports it; Apply.
-    ::PostMessageW(window, kMenuChoice, 65, 23);
-    test::Settle();
+    // Copy from the basic functions, chosen in the menu by the pointer; Apply.
+    Click(skin::kMainFunctionButton);
+    test::ChooseFromFunctionMenu(window, ::GetProcessId(first.hProcess), 65);
     EXPECT_FALSE(StoredCode(3).has_value());
     Click(skin::kMainApplyButton);
-    ASSERT_TRUE(WaitUntil([] { return StoredCode(3).has_value(); }, 3000));
+    ASSERT_TRUE(test::WaitUntil([] { return StoredCode(3).has_value(); }, 3000));
     EXPECT_EQ(StoredCode(3), 65);
     EXPECT_EQ(StoredCode(0), 1);
+
+    // Slot 3's gesture, handed to the demo's Gesture Pad, types Ctrl+C as a
+    // program on the desktop sees it (the recorder swallows the keys).
+    {
+        q5::test::WinHookRecorder hooks;
+        ASSERT_TRUE(hooks.installed());
+        const auto event = EventOfSlot(3);
+        ASSERT_TRUE(event.has_value());
+        char code[16]{};
+        std::snprintf(code, sizeof code, "0x%X", static_cast<unsigned>(*event));
+        const auto result = q5::test::RunTool(std::string("gesture ") + code);
+        EXPECT_EQ(result.status, 0) << result.output;
+        hooks.WaitFor(4);
+        const auto keys = hooks.keys();
+        ASSERT_EQ(keys.size(), 4u);
+        const DWORD vks[] = {VK_CONTROL, 'C', 'C', VK_CONTROL};
+        for (std::size_t i = 0; i < keys.size(); ++i) {
+            EXPECT_EQ(keys[i].vk, vks[i]) << i;
+            EXPECT_EQ((keys[i].flags & LLKHF_UP) != 0, i >= 2) << i;
+            EXPECT_TRUE(keys[i].flags & LLKHF_INJECTED) << i;
+        }
+        EXPECT_TRUE(hooks.mice().empty());
+    }
 
     // Another choice, not applied, then the notification menu's exit item.
     ::PostMessageW(window, kMenuChoice, 66, 23);
     ::PostMessageW(window, kTrayMessage, 0, WM_RBUTTONDOWN);
     HWND menu = nullptr;
-    ASSERT_TRUE(WaitUntil([&menu] { return (menu = ::FindWindowW(L"#32768", nullptr)); }, 3000));
+    ASSERT_TRUE(
+        test::WaitUntil([&menu] { return (menu = ::FindWindowW(L"#32768", nullptr)); }, 3000));
     ::Sleep(200);
     RECT items{};
     ::GetWindowRect(menu, &items);
@@ -220,7 +231,7 @@ TEST_F(ProgramTest, TheOnlyLeftClickIsKept) {
     ::PostMessageW(window, kMenuChoice, 65, 23);
     // The information dialog tells why; its OK closes it.
     HWND info = nullptr;
-    ASSERT_TRUE(WaitUntil(
+    ASSERT_TRUE(test::WaitUntil(
         [&] {
             info = OtherWindow();
             return info != nullptr;
@@ -232,9 +243,9 @@ TEST_F(ProgramTest, TheOnlyLeftClickIsKept) {
     ::GetWindowRect(info, &frame);
     const Rect& ok = skin::kInfoOkButton;
     test::ClickAt(frame.left + (ok.left + ok.right) / 2, frame.top + (ok.top + ok.bottom) / 2);
-    ASSERT_TRUE(WaitUntil([this] { return ::IsWindowEnabled(window) != FALSE; }, 3000));
+    ASSERT_TRUE(test::WaitUntil([this] { return ::IsWindowEnabled(window) != FALSE; }, 3000));
     Click(skin::kMainApplyButton);
-    ASSERT_TRUE(WaitUntil([] { return StoredCode(0).has_value(); }, 3000));
+    ASSERT_TRUE(test::WaitUntil([] { return StoredCode(0).has_value(); }, 3000));
     EXPECT_EQ(StoredCode(0), 1);
 }
 

@@ -39,12 +39,7 @@ CComBoDlg* OpenComboDialog() {
 }
 
 INPUT Key(WORD vk, DWORD flags = 0) {
-    INPUT input{};
-    input.type = INPUT_KEYBOARD;
-    input.ki.wVk = vk;
-    input.ki.wScan = static_cast<WORD>(::MapVirtualKeyW(vk, MAPVK_VK_TO_VSC));
-    input.ki.dwFlags = flags;
-    return input;
+    return test::KeyInput(vk, flags);
 }
 
 INPUT Up(WORD vk) {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "editors/KeyReport.h"
+#include "ui/win/WinUiTestSupport.h"
 
 namespace q5::win {
 namespace {
@@ -89,13 +90,7 @@ private:
 };
 
 INPUT Key(WORD vk, DWORD flags, ULONG_PTR extra = 0) {
-    INPUT input{};
-    input.type = INPUT_KEYBOARD;
-    input.ki.wVk = vk;
-    input.ki.wScan = static_cast<WORD>(::MapVirtualKeyW(vk, MAPVK_VK_TO_VSC));
-    input.ki.dwFlags = flags;
-    input.ki.dwExtraInfo = extra;
-    return input;
+    return test::KeyInput(vk, flags, extra);
 }
 
 INPUT Mouse(DWORD flags, ULONG_PTR extra = 0) {

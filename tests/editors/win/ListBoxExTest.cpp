@@ -6,8 +6,8 @@
 
 #include <vector>
 
-#include "editors/win/CListBoxEx.h"
 #include "EditorWinTestSupport.h"
+#include "editors/win/CListBoxEx.h"
 
 namespace q5::win {
 namespace {
@@ -47,9 +47,7 @@ protected:
     void DoubleClick(CListBoxEx& target, int index) {
         test::ClickAt(test::ItemCentre(target.GetSafeHwnd(), index), 2);
     }
-    void SetEditText(const wchar_t* text) {
-        ::SetWindowTextW(list.EditWindow(), text);
-    }
+    void SetEditText(const wchar_t* text) { ::SetWindowTextW(list.EditWindow(), text); }
     std::vector<MSG> Commits() const {
         std::vector<MSG> commits;
         for (const MSG& m : parent.posted) {

@@ -3,7 +3,6 @@
 // screenshots with pixel probes of what the window chose to draw.
 #include <windows.h>
 
-
 #include <gtest/gtest.h>
 
 #include <string>
@@ -17,8 +16,8 @@
 #include "ui/ResourceIds.h"
 #include "ui/SkinLayout.h"
 #include "ui/win/GdiPlus.h"
-#include "ui/win/WindowCapture.h"
 #include "ui/win/WinUiTestSupport.h"
+#include "ui/win/WindowCapture.h"
 
 namespace q5::win {
 namespace {
@@ -212,8 +211,8 @@ TEST_F(MacroDialogTest, RecordsReportsShowsThemAndOkStoresTheTable) {
     EXPECT_EQ(otherIcon, 0x5B636Eu);     // the slate "down_normal.png"
     // While recording the Record button shows the pressed face.
     const Rect record = skin::kMacroRecordButton;
-    EXPECT_EQ(recordPixel, test::ResourcePixel(Q5_IDB_MACRO_PRESSED, record.left + 2,
-                                               record.top + 2));
+    EXPECT_EQ(recordPixel,
+              test::ResourcePixel(Q5_IDB_MACRO_PRESSED, record.left + 2, record.top + 2));
 
     const MacroTable stored = StoredTable();
     EXPECT_EQ(stored.storedCount(), 2u);

@@ -10,7 +10,6 @@
 namespace q5::win {
 namespace {
 
-constexpr wchar_t kMenuClass[] = L"Q5MenuExPopup";
 constexpr wchar_t kOwnerClass[] = L"Q5MenuOwnerTest";
 constexpr int kItemHeight = 24;  // the height of skins\Menu\MenuNor.BMP
 constexpr COLORREF kFrame = 0xCDCDCD;
@@ -53,9 +52,8 @@ HWND CreateOwner(int x, int y, int width, int height) {
         wc.lpszClassName = kOwnerClass;
         ::RegisterClassExW(&wc);
     }
-    HWND hwnd = ::CreateWindowExW(0, kOwnerClass, L"Menu owner", WS_POPUP | WS_VISIBLE, x, y,
-                                  width, height, nullptr, nullptr, ::GetModuleHandleW(nullptr),
-                                  nullptr);
+    HWND hwnd = ::CreateWindowExW(0, kOwnerClass, L"Menu owner", WS_POPUP | WS_VISIBLE, x, y, width,
+                                  height, nullptr, nullptr, ::GetModuleHandleW(nullptr), nullptr);
     ::SetForegroundWindow(hwnd);
     ::SetFocus(hwnd);
     return hwnd;
@@ -65,7 +63,7 @@ HWND CreateOwner(int x, int y, int width, int height) {
 std::vector<HWND> MenuWindows() {
     std::vector<HWND> found;
     HWND window = nullptr;
-    while ((window = ::FindWindowExW(nullptr, window, kMenuClass, nullptr)) != nullptr) {
+    while ((window = ::FindWindowExW(nullptr, window, kMenuExWindowClass, nullptr)) != nullptr) {
         if (::IsWindowVisible(window)) {
             found.push_back(window);
         }

@@ -179,6 +179,17 @@ inline void ClickCentre(HWND hwnd) {
     ClickAt((r.left + r.right) / 2, (r.top + r.bottom) / 2);
 }
 
+// A key of `vk` for SendInput, with its scan code, as a keyboard sends it.
+inline INPUT KeyInput(WORD vk, DWORD flags = 0, ULONG_PTR extra = 0) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = vk;
+    input.ki.wScan = static_cast<WORD>(::MapVirtualKeyW(vk, MAPVK_VK_TO_VSC));
+    input.ki.dwFlags = flags;
+    input.ki.dwExtraInfo = extra;
+    return input;
+}
+
 // Pumps the queue until it is empty, so windows have painted.
 inline void Settle() {
     MSG msg;

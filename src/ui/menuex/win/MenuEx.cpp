@@ -23,6 +23,7 @@
 #include "ui/FunctionMenu.h"
 #include "ui/MenuPlacement.h"
 #include "ui/PopupMenuModel.h"
+#include "ui/win/MenuExExports.h"
 
 namespace {
 
@@ -30,13 +31,12 @@ using q5::MenuKey;
 using q5::MenuOutcome;
 using q5::PopupMenuModel;
 
-constexpr wchar_t kWindowClass[] = L"Q5MenuExPopup";
 constexpr UINT_PTR kWatchTimer = 1;
 constexpr UINT kWatchPeriod = 100;
 // Posted to the top menu window by the mouse hook: a click outside the menu.
 constexpr UINT kCloseRequest = WM_APP + 1;
-constexpr int kArrowRoom = 24;       // right part of an image kept 1:1 (the arrow)
-constexpr int kTextGap = 8;          // space after the text before the arrow room
+constexpr int kArrowRoom = 24;  // right part of an image kept 1:1 (the arrow)
+constexpr int kTextGap = 8;     // space after the text before the arrow room
 constexpr int kDefaultTextIndent = 26;
 constexpr int kMaxTextIndent = 100;
 constexpr COLORREF kTextColour = RGB(40, 44, 52);
@@ -244,7 +244,7 @@ LRESULT CALLBACK MenuWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPara
 bool RegisterMenuClass() {
     WNDCLASSEXW existing{};
     existing.cbSize = sizeof(existing);
-    if (::GetClassInfoExW(g_instance, kWindowClass, &existing)) {
+    if (::GetClassInfoExW(g_instance, q5::win::kMenuExWindowClass, &existing)) {
         return true;
     }
     WNDCLASSEXW wc{};
@@ -253,7 +253,7 @@ bool RegisterMenuClass() {
     wc.lpfnWndProc = &MenuWindowProc;
     wc.hInstance = g_instance;
     wc.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
-    wc.lpszClassName = kWindowClass;
+    wc.lpszClassName = q5::win::kMenuExWindowClass;
     return ::RegisterClassExW(&wc) != 0;
 }
 
@@ -388,9 +388,9 @@ void Menu::Sync() {
 
 HWND Menu::CreateLevelWindow(std::size_t level, const q5::Rect& where) {
     HWND window = ::CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_TOPMOST | WS_EX_NOACTIVATE,
-                                    kWindowClass, L"", WS_POPUP, where.left, where.top,
-                                    where.right - where.left, where.bottom - where.top, m_owner,
-                                    nullptr, g_instance, nullptr);
+                                    q5::win::kMenuExWindowClass, L"", WS_POPUP, where.left,
+                                    where.top, where.right - where.left, where.bottom - where.top,
+                                    m_owner, nullptr, g_instance, nullptr);
     if (window) {
         ::SetWindowLongPtrW(window, GWLP_USERDATA, static_cast<LONG_PTR>(level));
         if (level == 0) {
@@ -455,8 +455,8 @@ void Menu::DrawImage(HDC dc, const q5::Rect& rect, const Bitmap& image) {
     // The left part stretches to the item's width; the right part, with the
     // sub-menu arrow, is copied as it is.
     ::SetStretchBltMode(dc, COLORONCOLOR);
-    ::StretchBlt(dc, rect.left, rect.top, width - keep, height, source, 0, 0,
-                 image.size.cx - keep, image.size.cy, SRCCOPY);
+    ::StretchBlt(dc, rect.left, rect.top, width - keep, height, source, 0, 0, image.size.cx - keep,
+                 image.size.cy, SRCCOPY);
     ::StretchBlt(dc, rect.right - keep, rect.top, keep, height, source, image.size.cx - keep, 0,
                  keep, image.size.cy, SRCCOPY);
     ::SelectObject(source, old);
@@ -491,9 +491,8 @@ void Menu::DrawItem(HDC dc, const q5::Rect& rect, int item, bool hot, bool press
     RECT text{rect.left + m_textIndent, rect.top, rect.right - kArrowRoom, rect.bottom};
     ::SetBkMode(dc, TRANSPARENT);
     ::SetTextColor(dc, hot || pressed ? kHotTextColour : kTextColour);
-    ::DrawTextW(dc, reinterpret_cast<const wchar_t*>(label.c_str()),
-                static_cast<int>(label.size()), &text,
-                DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
+    ::DrawTextW(dc, reinterpret_cast<const wchar_t*>(label.c_str()), static_cast<int>(label.size()),
+                &text, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
 }
 
 void Menu::Paint(std::size_t level, HDC dc) {
@@ -533,23 +532,24 @@ int Menu::PositionAt(std::size_t level, LPARAM lParam) const {
 
 }  // namespace
 
-extern "C" void WINAPI CreateMenuEx(
-    HWND owner, int textIndent, const POINT* screenPoint, int /*flags*/, COLORREF frame,
-    COLORREF highlight, const wchar_t* normal, const wchar_t* over, const wchar_t* down,
-    const wchar_t* fourth, const wchar_t* headingNormal, const wchar_t* headingOver,
-    const wchar_t* headingDown, const wchar_t* headingFourth, const void* items, int count) {
+extern "C" void WINAPI CreateMenuEx(HWND owner, int textIndent, const POINT* screenPoint,
+                                    int /*flags*/, COLORREF frame, COLORREF highlight,
+                                    const wchar_t* normal, const wchar_t* over, const wchar_t* down,
+                                    const wchar_t* fourth, const wchar_t* headingNormal,
+                                    const wchar_t* headingOver, const wchar_t* headingDown,
+                                    const wchar_t* headingFourth, const void* items, int count) {
     CloseMenu();
     if (!screenPoint || !items || count <= 0) {
         return;
     }
-    const std::size_t used = std::min<std::size_t>(static_cast<std::size_t>(count),
-                                                   q5::kMenuItemCapacity);
-    const std::span<const q5::MenuItemRecord> records(
-        static_cast<const q5::MenuItemRecord*>(items), used);
+    const std::size_t used =
+        std::min<std::size_t>(static_cast<std::size_t>(count), q5::kMenuItemCapacity);
+    const std::span<const q5::MenuItemRecord> records(static_cast<const q5::MenuItemRecord*>(items),
+                                                      used);
     g_menu = std::make_unique<Menu>(
         owner, textIndent == 0 ? kDefaultTextIndent : textIndent, frame, highlight,
         std::array<const wchar_t*, q5::kMenuImageCount>{normal, over, down, fourth, headingNormal,
-                                                         headingOver, headingDown, headingFourth},
+                                                        headingOver, headingDown, headingFourth},
         records, used);
     if (!g_menu->Open(*screenPoint)) {
         CloseMenu();
@@ -566,7 +566,7 @@ extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, void* reserved)
         ::DisableThreadLibraryCalls(instance);
     } else if (reason == DLL_PROCESS_DETACH && reserved == nullptr) {
         CloseMenu();
-        ::UnregisterClassW(kWindowClass, instance);
+        ::UnregisterClassW(q5::win::kMenuExWindowClass, instance);
     }
     return TRUE;
 }
