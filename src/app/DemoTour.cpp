@@ -21,11 +21,13 @@ const std::vector<TourStepInfo>& TourSteps() {
         {TourStep::ShowMainWindow, "the main window", "1-main-window.png"},
         {TourStep::SelectSlot, "select the gesture \"two fingers up\"", "2-slot-selected.png"},
         {TourStep::OpenFunctionMenu, "open the function menu", "3-function-menu.png"},
-        {TourStep::ChooseFunction, "choose basic functions > copy", "4-function-chosen.png"},
-        {TourStep::Apply, "apply", "5-applied.png"},
+        {TourStep::OpenSubMenu, "point at basic functions", "4-function-submenu.png"},
+        {TourStep::ChooseFunction, "choose basic functions > copy", "5-function-chosen.png"},
+        {TourStep::Apply, "apply", "6-applied.png"},
         {TourStep::OpenCombinationDialog, "open the key combination dialog",
-         "6-combination-dialog.png"},
-        {TourStep::OpenMacroEditor, "open the macro editor", "7-macro-editor.png"},
+         "7-combination-dialog.png"},
+        {TourStep::OpenMacroEditor, "open the macro editor", "8-macro-editor.png"},
+        {TourStep::ShowSecondPanelPage, "show the panel's second page", "9-panel-page-2.png"},
         {TourStep::FireGesture, "fire the gesture with q5tool gesture", ""},
     };
     return steps;
@@ -45,6 +47,14 @@ Point FunctionButtonPoint() {
 
 Point ApplyButtonPoint() {
     return CenterOf(skin::kMainApplyButton);
+}
+
+Point NextPageButtonPoint() {
+    return CenterOf(skin::kMainPageRightButton);
+}
+
+Point PreviousPageButtonPoint() {
+    return CenterOf(skin::kMainPageLeftButton);
 }
 
 std::uint32_t TourGestureEvent() {

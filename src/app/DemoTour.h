@@ -1,10 +1,12 @@
 /*
  * The scripted tour of the demo, as a program drives it on a display that
  * nobody watches: show the main window, select a gesture slot by clicking
- * its button, open the function menu, choose a function, apply, then fire
- * then open and close the key-combination dialog and the macro editor, fire
- * the slot's gesture through the Gesture Pad and report the input that the
- * program synthesised for it, as a low-level hook sees it.
+ * its button, open the function menu, point at a heading so that its
+ * sub-menu opens, click a function in it, apply, open and close the
+ * key-combination dialog and the macro editor, show the panel's second page
+ * and go back, then fire the slot's gesture through the Gesture Pad and
+ * report the input that the program synthesised for it, as a low-level hook
+ * sees it.
  *
  * What the tour does, where it clicks and how it words what it saw are
  * decided here; tools/q5tour carries it out with real input.
@@ -37,10 +39,12 @@ enum class TourStep {
     ShowMainWindow,
     SelectSlot,
     OpenFunctionMenu,
+    OpenSubMenu,
     ChooseFunction,
     Apply,
     OpenCombinationDialog,
     OpenMacroEditor,
+    ShowSecondPanelPage,
     FireGesture,
 };
 
@@ -59,6 +63,10 @@ Point CenterOf(const Rect& rect);
 Point SlotButtonPoint(int slot);
 Point FunctionButtonPoint();
 Point ApplyButtonPoint();
+
+// The panel's page buttons: next page, then back to the first.
+Point NextPageButtonPoint();
+Point PreviousPageButtonPoint();
 
 // The driver event that the tour fires for its slot.
 std::uint32_t TourGestureEvent();

@@ -25,6 +25,10 @@ TEST(DemoTour, ClicksLandInsideTheirControlsAndNowhereElse) {
         }
     }
     EXPECT_FALSE(Inside(ApplyButtonPoint(), skin::kMainResetButton));
+    EXPECT_TRUE(Inside(NextPageButtonPoint(), skin::kMainPageRightButton));
+    EXPECT_TRUE(Inside(PreviousPageButtonPoint(), skin::kMainPageLeftButton));
+    EXPECT_FALSE(Inside(NextPageButtonPoint(), skin::kMainPanel));
+    EXPECT_FALSE(Inside(PreviousPageButtonPoint(), skin::kMainPanel));
     EXPECT_EQ(CenterOf({10, 20, 31, 41}), (Point{20, 30}));
 }
 
@@ -34,7 +38,7 @@ TEST(DemoTour, FiresTheDriverEventOfTheTwoFingersUpGesture) {
 
 TEST(DemoTour, StepsInOrderWithDistinctScreenshots) {
     const auto& steps = TourSteps();
-    ASSERT_EQ(steps.size(), 8u);
+    ASSERT_EQ(steps.size(), 10u);
     std::set<std::string_view> shots;
     for (std::size_t i = 0; i < steps.size(); ++i) {
         EXPECT_EQ(static_cast<std::size_t>(steps[i].step), i);
@@ -42,7 +46,7 @@ TEST(DemoTour, StepsInOrderWithDistinctScreenshots) {
             EXPECT_TRUE(shots.insert(steps[i].screenshot).second) << steps[i].screenshot;
         }
     }
-    EXPECT_EQ(shots.size(), 7u);
+    EXPECT_EQ(shots.size(), 9u);
 }
 
 TEST(DemoTour, DescribesWhatTheHookSaw) {

@@ -12,9 +12,8 @@
 #include <string>
 #include <vector>
 
-#include "ui/FunctionMenu.h"
+#include "ui/FunctionMenuPath.h"
 #include "ui/MenuPlacement.h"
-#include "ui/PopupMenuModel.h"
 #include "ui/win/MenuExExports.h"
 #include "ui/win/MenuLibrary.h"
 #include "ui/win/WinUiTestSupport.h"
@@ -98,50 +97,6 @@ inline Rect WorkAreaAt(POINT p) {
     return {info.rcWork.left, info.rcWork.top, info.rcWork.right, info.rcWork.bottom};
 }
 
-// The function menu as the program builds it, and the way from its top
-// menu to an item: the item's position in each menu on the way.
-class FunctionMenuPath {
-public:
-    explicit FunctionMenuPath(std::uint32_t code)
-        : m_records(BuildFunctionMenuItems([](std::string_view) { return u""; })),
-          m_model(m_records, kFunctionMenuItemCount) {
-        int index = IndexOf(code);
-        while (index != PopupMenuModel::kNone) {
-            m_indices.insert(m_indices.begin(), index);
-            index = m_model.ItemAt(index).parent;
-        }
-    }
-    bool found() const { return !m_indices.empty(); }
-    std::size_t depth() const { return m_indices.size(); }
-    // The item's position among the items of its level's menu.
-    int PositionAt(std::size_t level) const {
-        const auto& items = m_model.LevelItems(level);
-        for (std::size_t i = 0; i < items.size(); ++i) {
-            if (items[i] == m_indices[level]) {
-                return static_cast<int>(i);
-            }
-        }
-        return PopupMenuModel::kNone;
-    }
-    std::size_t CountAt(std::size_t level) const { return m_model.LevelItems(level).size(); }
-    // Opens the sub-menu of the item on the way at `level`.
-    void Enter(std::size_t level) { m_model.Hover(level, PositionAt(level)); }
-
-private:
-    int IndexOf(std::uint32_t code) const {
-        for (std::size_t i = 0; i < m_model.ItemCount(); ++i) {
-            if (m_model.ItemAt(static_cast<int>(i)).code == code) {
-                return static_cast<int>(i);
-            }
-        }
-        return PopupMenuModel::kNone;
-    }
-
-    MenuItemArray m_records;
-    PopupMenuModel m_model;
-    std::vector<int> m_indices;
-};
-
 // Chooses the item with `code` from the function menu that `main` (of
 // `process`) has just opened, by real pointer input: the pointer rests on
 // each heading on the way so that its sub-menu opens, then clicks the item.
@@ -176,7 +131,6 @@ inline void ChooseFromFunctionMenu(HWND main, DWORD process, std::uint32_t code)
         MoveTo({centre.x - 3, centre.y});
         Settle();
         MoveTo(centre);
-        path.Enter(level);
         ASSERT_TRUE(WaitUntil(
             [&] { return (menu = ShownMenuWindow(process, level + 1)) != nullptr; }, 5000))
             << "no sub-menu opened from the heading at level " << level;

@@ -1,7 +1,8 @@
 // q5tour against a stand-in of the demo's main window: plain buttons at the
-// layout's slot, function and Apply rectangles, a pop-up for the function
-// menu and for each editor, the registry value that Apply writes, and a real
-// Gesture Pad whose gesture presses Ctrl+C. The tour runs as its own process,
+// layout's slot, function, Apply and page rectangles, a panel that names its
+// page, the real function menu of MenuEx.dll, a pop-up for each editor, the
+// registry value that Apply writes, and a real Gesture Pad whose gesture
+// presses Ctrl+C. The tour runs as its own process,
 // as scripts/run starts it, while this thread serves the windows.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -16,8 +17,11 @@
 #include "app/win/CQ5ConfigDlg.h"
 #include "model/ButtonSetting.h"
 #include "model/SettingsStore.h"
+#include "platform/win/ProgramLibrary.h"
+#include "ui/FunctionMenu.h"
 #include "ui/SkinLayout.h"
 #include "ui/win/CButton.h"
+#include "ui/win/MenuExExports.h"
 #include "ui/win/WideText.h"
 #include "ui/win/WinUiTestSupport.h"
 
@@ -31,6 +35,9 @@ constexpr UINT kMenuChoice = 0x501;
 constexpr UINT kSlotId = 200;
 constexpr UINT kFunctionId = 300;
 constexpr UINT kApplyId = 301;
+constexpr UINT kPageLeftId = 302;
+constexpr UINT kPageRightId = 303;
+constexpr UINT kPanelId = 304;
 
 RECT ToRECT(const Rect& r) {
     return RECT{r.left, r.top, r.right, r.bottom};
@@ -49,13 +56,30 @@ public:
         }
         m_function = AddButton(L"function", ToRECT(skin::kMainFunctionButton), kFunctionId, false);
         AddButton(L"Apply", ToRECT(skin::kMainApplyButton), kApplyId, true);
+        AddButton(L"<", ToRECT(skin::kMainPageLeftButton), kPageLeftId, true);
+        AddButton(L">", ToRECT(skin::kMainPageRightButton), kPageRightId, true);
+        m_panel = AddButton(L"page 1", ToRECT(skin::kMainPanel), kPanelId, true);
+        const std::string dir = Q5_BIN_DIR;
+        m_menuLibrary = ::LoadLibraryW(
+            (std::wstring(dir.begin(), dir.end()) + L"/" + kMenuLibraryFileName).c_str());
     }
-    ~StandInMainWindow() override { DestroyWindow(); }
+    ~StandInMainWindow() override {
+        if (m_menuLibrary) {
+            LibraryExport<DestroyMenuExFn>(m_menuLibrary, kDestroyMenuExName)();
+        }
+        DestroyWindow();
+        if (m_menuLibrary) {
+            ::FreeLibrary(m_menuLibrary);
+        }
+    }
+
+    bool MenuLibraryLoaded() const { return m_menuLibrary != nullptr; }
 
     int selectedSlot = -1;
     WPARAM chosenItem = 0;
     LPARAM chosenTop = 0;
     std::vector<LPARAM> openedEditors;
+    std::vector<int> pagesShown;
 
     // True when an editor that the tour opened is still on the screen.
     bool EditorShown() const {
@@ -76,7 +100,6 @@ protected:
         if (msg == kMenuChoice) {
             chosenItem = wParam;
             chosenTop = lParam;
-            m_menu.DestroyWindow();
             return 0;
         }
         return CWnd::HandleMessage(msg, wParam, lParam);
@@ -88,10 +111,11 @@ protected:
             selectedSlot = static_cast<int>(id - kSlotId);
             m_function->ShowWindow(SW_SHOW);
         } else if (id == kFunctionId) {
-            POINT at{49, 160};
-            ::ClientToScreen(m_hWnd, &at);
-            m_menu.CreateEx(WS_EX_TOOLWINDOW, nullptr, L"menu", WS_POPUP | WS_VISIBLE | WS_BORDER,
-                            RECT{at.x, at.y, at.x + 160, at.y + 220}, nullptr, 0);
+            OpenMenu();
+        } else if (id == kPageLeftId || id == kPageRightId) {
+            const int page = id == kPageLeftId ? 0 : 1;
+            pagesShown.push_back(page);
+            m_panel->SetWindowTextW(page == 0 ? L"page 1" : L"page 2");
         } else if (id == kApplyId) {
             Store();
         }
@@ -99,6 +123,17 @@ protected:
     }
 
 private:
+    // The function menu as the main dialog opens it, below the function
+    // button, without images: a hot item is filled with the highlight.
+    void OpenMenu() {
+        POINT at{skin::kMainFunctionButton.left, skin::kMainFunctionButton.bottom};
+        ::ClientToScreen(m_hWnd, &at);
+        const MenuItemArray items = BuildFunctionMenuItems(test::SampleTexts());
+        LibraryExport<CreateMenuExFn>(m_menuLibrary, kCreateMenuExName)(
+            m_hWnd, 0, &at, 0, RGB(0, 0, 0), RGB(0, 120, 215), L"", L"", L"", L"", L"", L"", L"",
+            L"", items.data(), static_cast<int>(kFunctionMenuItemCount));
+    }
+
     static bool OpensEditor(LPARAM top) {
         return top == static_cast<LPARAM>(kTourCombinationItem) ||
                top == static_cast<LPARAM>(kTourMacroItem);
@@ -138,7 +173,8 @@ private:
 
     std::vector<std::unique_ptr<CButton>> m_buttons;
     CButton* m_function = nullptr;
-    Popup m_menu;
+    CButton* m_panel = nullptr;
+    HMODULE m_menuLibrary = nullptr;
     std::vector<std::unique_ptr<Popup>> m_editors;
 };
 
@@ -163,6 +199,7 @@ void ForgetStoredSettings() {
 TEST(TourDriver, PlaysEveryStepAgainstTheMainWindowAndReportsTheSynthesisedInput) {
     ForgetStoredSettings();
     StandInMainWindow main;
+    ASSERT_TRUE(main.MenuLibraryLoaded());
     CGesturePad pad(&PressCopy, test::SampleTexts());
     ASSERT_TRUE(pad.Create(main.GetSafeHwnd()));
     test::Settle();
@@ -195,6 +232,7 @@ TEST(TourDriver, PlaysEveryStepAgainstTheMainWindowAndReportsTheSynthesisedInput
     EXPECT_THAT(main.openedEditors, ElementsAre(static_cast<LPARAM>(kTourCombinationItem),
                                                 static_cast<LPARAM>(kTourMacroItem)));
     EXPECT_FALSE(main.EditorShown());
+    EXPECT_THAT(main.pagesShown, ElementsAre(1, 0));
     const auto lines = result.lines();
     ASSERT_GE(lines.size(), 5u);
     EXPECT_THAT(std::vector(lines.end() - 5, lines.end()),

@@ -1,7 +1,9 @@
 #include "TourDriver.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <functional>
+#include <string_view>
 #include <utility>
 
 #include "WinHookRecorder.h"
@@ -12,8 +14,11 @@
 #include "model/SettingsStore.h"
 #include "platform/TextFormat.h"
 #include "platform/win/WinInput.h"
+#include "ui/FunctionMenuPath.h"
+#include "ui/MenuPlacement.h"
 #include "ui/PngWriter.h"
 #include "ui/SkinLayout.h"
+#include "ui/win/MenuExExports.h"
 #include "ui/win/WideText.h"
 #include "ui/win/WindowCapture.h"
 
@@ -66,6 +71,20 @@ DWORD ProcessOf(HWND hwnd) {
     return process;
 }
 
+bool IsMenuWindow(HWND hwnd) {
+    wchar_t name[64]{};
+    return ::GetClassNameW(hwnd, name, 64) > 0 &&
+           std::wstring_view(name) == win::kMenuExWindowClass;
+}
+
+// The rectangle of item `position` in the menu window `menu` of `count`
+// items.
+Rect ItemRectIn(HWND menu, std::size_t count, int position) {
+    RECT client{};
+    ::GetClientRect(menu, &client);
+    return MenuItemRect(MenuGeometryOfWindow({client.right, client.bottom}, count), position);
+}
+
 RECT Union(const RECT& a, const RECT& b) {
     RECT both{};
     ::UnionRect(&both, &a, &b);
@@ -94,7 +113,7 @@ bool TourDriver::Run() {
         std::printf("tour: %.*s\n", static_cast<int>(step.title.size()), step.title.data());
         std::fflush(stdout);
         if (!RunStep(step) || (!step.screenshot.empty() && !Screenshot(step.screenshot)) ||
-            !CloseEditor()) {
+            !CloseEditor() || !RestoreFirstPanelPage()) {
             CloseDemo();
             return false;
         }
@@ -117,6 +136,8 @@ bool TourDriver::RunStep(const TourStepInfo& step) {
             return SelectSlot();
         case TourStep::OpenFunctionMenu:
             return OpenFunctionMenu();
+        case TourStep::OpenSubMenu:
+            return OpenSubMenu();
         case TourStep::ChooseFunction:
             return ChooseFunction();
         case TourStep::Apply:
@@ -125,6 +146,8 @@ bool TourDriver::RunStep(const TourStepInfo& step) {
             return OpenEditor(kTourCombinationItem, win::kComboDialogTitle);
         case TourStep::OpenMacroEditor:
             return OpenEditor(kTourMacroItem, win::kMacroEditorTitle);
+        case TourStep::ShowSecondPanelPage:
+            return ShowSecondPanelPage();
         case TourStep::FireGesture:
             return FireGesture();
     }
@@ -165,7 +188,7 @@ bool TourDriver::OpenFunctionMenu() {
     const bool opened = WaitUntil(
         [&] {
             for (HWND hwnd : VisibleTopLevelWindows()) {
-                if (ProcessOf(hwnd) == demo &&
+                if (ProcessOf(hwnd) == demo && IsMenuWindow(hwnd) &&
                     std::find(m_windowsBeforeMenu.begin(), m_windowsBeforeMenu.end(), hwnd) ==
                         m_windowsBeforeMenu.end()) {
                     m_menu = hwnd;
@@ -178,16 +201,40 @@ bool TourDriver::OpenFunctionMenu() {
     return opened || Fail("the function menu did not open");
 }
 
-// The menu lists its top-level items from the point where it opens, one row
-// each; a heading opens its sub-menu beside it, whose first row is level
-// with the heading.
+// Pointing at a heading opens its sub-menu: a second menu window of the
+// demo's.
+bool TourDriver::OpenSubMenu() {
+    const FunctionMenuPath path(static_cast<std::uint32_t>(kTourFunction));
+    if (!MoveTo(m_menu, CenterOf(ItemRectIn(m_menu, path.CountAt(0), path.PositionAt(0))))) {
+        return false;
+    }
+    const DWORD demo = ProcessOf(m_main);
+    const bool opened = WaitUntil(
+        [&] {
+            for (HWND hwnd : VisibleTopLevelWindows()) {
+                if (hwnd != m_menu && ProcessOf(hwnd) == demo && IsMenuWindow(hwnd)) {
+                    m_subMenu = hwnd;
+                    return true;
+                }
+            }
+            return false;
+        },
+        kStepLimitMs);
+    return opened || Fail("pointing at the heading did not open its sub-menu");
+}
+
+// A click on the function's item in the sub-menu chooses it and closes the
+// whole menu.
 bool TourDriver::ChooseFunction() {
-    // Until the menu's geometry is settled the choice is reported to the
-    // main window as the menu library reports it.
-    ::PostMessageW(m_main, kMenuChoiceMessage, static_cast<WPARAM>(kTourFunction),
-                   static_cast<LPARAM>(kTourMenuHeading));
-    return WaitUntil([this] { return !::IsWindowVisible(m_menu); }, kStepLimitMs) ||
-           Fail("the function menu did not close after the choice");
+    const FunctionMenuPath path(static_cast<std::uint32_t>(kTourFunction));
+    if (!ClickAt(m_subMenu, CenterOf(ItemRectIn(m_subMenu, path.CountAt(1), path.PositionAt(1))))) {
+        return false;
+    }
+    const bool closed =
+        WaitUntil([this] { return !::IsWindowVisible(m_menu) && !::IsWindowVisible(m_subMenu); },
+                  kStepLimitMs);
+    m_menu = m_subMenu = nullptr;
+    return closed || Fail("the function menu did not close after the choice");
 }
 
 bool TourDriver::Apply() {
@@ -223,6 +270,38 @@ bool TourDriver::CloseEditor() {
     return WaitUntil([editor] { return !::IsWindow(editor) || !::IsWindowVisible(editor); },
                      kStepLimitMs) ||
            Fail("an editor did not close");
+}
+
+// The panel shows another page of pictures after a click on its next-page
+// arrow, and the first again after one on the previous-page arrow.
+bool TourDriver::ShowSecondPanelPage() {
+    const RgbImage firstPage = CapturePanel();
+    if (!ClickAt(m_main, NextPageButtonPoint())) {
+        return false;
+    }
+    m_secondPageShown =
+        WaitUntil([&] { return CapturePanel().pixels != firstPage.pixels; }, kStepLimitMs);
+    return m_secondPageShown || Fail("the next-page arrow did not change the panel");
+}
+
+bool TourDriver::RestoreFirstPanelPage() {
+    if (!std::exchange(m_secondPageShown, false)) {
+        return true;
+    }
+    const RgbImage secondPage = CapturePanel();
+    if (!ClickAt(m_main, PreviousPageButtonPoint())) {
+        return false;
+    }
+    return WaitUntil([&] { return CapturePanel().pixels != secondPage.pixels; }, kStepLimitMs) ||
+           Fail("the previous-page arrow did not change the panel");
+}
+
+RgbImage TourDriver::CapturePanel() const {
+    POINT topLeft{skin::kMainPanel.left, skin::kMainPanel.top};
+    POINT bottomRight{skin::kMainPanel.right, skin::kMainPanel.bottom};
+    ::ClientToScreen(m_main, &topLeft);
+    ::ClientToScreen(m_main, &bottomRight);
+    return win::CaptureScreen(RECT{topLeft.x, topLeft.y, bottomRight.x, bottomRight.y});
 }
 
 bool TourDriver::FireGesture() {
@@ -280,6 +359,19 @@ bool TourDriver::ClickAt(HWND window, Point client) {
     return ::SendInput(2, clicks, sizeof(INPUT)) == 2 || Fail("SendInput refused the click");
 }
 
+// A real move of the pointer onto `client`: placed just beside it, then
+// moved one pixel by SendInput, so the window under it sees the move.
+bool TourDriver::MoveTo(HWND window, Point client) {
+    POINT point{client.x, client.y};
+    ::ClientToScreen(window, &point);
+    ::SetCursorPos(point.x - 1, point.y);
+    INPUT move{};
+    move.type = INPUT_MOUSE;
+    move.mi.dx = 1;
+    move.mi.dwFlags = MOUSEEVENTF_MOVE;
+    return ::SendInput(1, &move, sizeof(INPUT)) == 1 || Fail("SendInput refused the move");
+}
+
 HWND TourDriver::FindVisibleChildAt(const Rect& clientRect) const {
     struct Search {
         HWND parent;
@@ -309,7 +401,8 @@ bool TourDriver::Screenshot(std::string_view name) {
     ::RedrawWindow(m_main, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
     RECT area{};
     ::GetWindowRect(m_main, &area);
-    for (HWND other : {::FindWindowW(nullptr, win::CGesturePad::kWindowTitle), m_menu, m_editor}) {
+    for (HWND other :
+         {::FindWindowW(nullptr, win::CGesturePad::kWindowTitle), m_menu, m_subMenu, m_editor}) {
         if (other && ::IsWindowVisible(other)) {
             RECT r{};
             ::GetWindowRect(other, &r);

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "app/DemoTour.h"
+#include "ui/PngWriter.h"
 
 namespace q5::tour {
 
@@ -36,13 +37,18 @@ private:
     bool ShowMainWindow();
     bool SelectSlot();
     bool OpenFunctionMenu();
+    bool OpenSubMenu();
     bool ChooseFunction();
     bool Apply();
     bool OpenEditor(ActionCode item, const wchar_t* title);
     bool CloseEditor();
+    bool ShowSecondPanelPage();
+    bool RestoreFirstPanelPage();
     bool FireGesture();
 
     bool ClickAt(HWND window, Point client);
+    bool MoveTo(HWND window, Point client);
+    RgbImage CapturePanel() const;
     bool Screenshot(std::string_view name);
     HWND FindVisibleChildAt(const Rect& clientRect) const;
     bool Fail(const std::string& why);
@@ -50,8 +56,10 @@ private:
     TourOptions m_options;
     HWND m_main = nullptr;
     HWND m_menu = nullptr;
+    HWND m_subMenu = nullptr;
     HWND m_editor = nullptr;  // the open editor dialog, shown in the screenshot
     std::vector<HWND> m_windowsBeforeMenu;
+    bool m_secondPageShown = false;  // the panel's first page is shown again after the picture
 };
 
 }  // namespace q5::tour
