@@ -12,10 +12,12 @@
 #include <string>
 #include <vector>
 
+#include "model/SettingsStore.h"
 #include "ui/FunctionMenuPath.h"
 #include "ui/MenuPlacement.h"
 #include "ui/win/MenuExExports.h"
 #include "ui/win/MenuLibrary.h"
+#include "ui/win/WideText.h"
 #include "ui/win/WinUiTestSupport.h"
 
 namespace q5::win::test {
@@ -30,6 +32,34 @@ inline PROCESS_INFORMATION StartShipped(const wchar_t* name) {
     ::CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                      &startup, &process);
     return process;
+}
+
+// The key of the program's stored settings, under HKEY_LOCAL_MACHINE.
+inline std::wstring SettingsKeyPath() {
+    return Wide(std::u16string(kSettingsKey));
+}
+
+// Removes the stored assignment and macros, so that a program starts, and
+// a later run of the demo in the same prefix finds, the factory settings.
+inline void ForgetStoredSettings() {
+    for (const std::u16string_view value : {kButtonSettingValue, kMacroSettingValue}) {
+        ::RegDeleteKeyValueW(HKEY_LOCAL_MACHINE, SettingsKeyPath().c_str(),
+                             Wide(std::u16string(value)));
+    }
+}
+
+// Ends a started program that is still running, and forgets its handles.
+inline void EndProcess(PROCESS_INFORMATION& process) {
+    if (!process.hProcess) {
+        return;
+    }
+    if (::WaitForSingleObject(process.hProcess, 0) == WAIT_TIMEOUT) {
+        ::TerminateProcess(process.hProcess, 1);
+        ::WaitForSingleObject(process.hProcess, 5000);
+    }
+    ::CloseHandle(process.hThread);
+    ::CloseHandle(process.hProcess);
+    process = {};
 }
 
 // Handles this thread's messages until `condition` holds or `milliseconds`

@@ -29,7 +29,6 @@ namespace q5::win {
 namespace {
 
 constexpr wchar_t kTitle[] = L"Korvo Q5 Mouse Driver";
-constexpr wchar_t kKey[] = L"Software\\Korvo\\Fingrel\\Q5";
 constexpr wchar_t kDemo[] = L"KorvoQ5Demo.exe";
 constexpr wchar_t kComboTitle[] = L"Q5ComboDlg";
 constexpr wchar_t kMacroTitle[] = L"Q5MacroDlg";
@@ -42,8 +41,8 @@ constexpr int kSlot = 3;
 std::optional<ActionRecord> StoredRecord(int slot) {
     std::array<std::uint8_t, ButtonSetting::kSize> image{};
     DWORD size = image.size();
-    if (::RegGetValueW(HKEY_LOCAL_MACHINE, kKey, L"ButtonSetting", RRF_RT_REG_BINARY, nullptr,
-                       image.data(), &size) != ERROR_SUCCESS) {
+    if (::RegGetValueW(HKEY_LOCAL_MACHINE, test::SettingsKeyPath().c_str(), L"ButtonSetting",
+                       RRF_RT_REG_BINARY, nullptr, image.data(), &size) != ERROR_SUCCESS) {
         return std::nullopt;
     }
     ActionRecord record;
@@ -56,8 +55,8 @@ std::optional<ActionRecord> StoredRecord(int slot) {
 MacroTable StoredMacros() {
     auto table = std::make_unique<MacroTable>();
     DWORD size = MacroTable::kSize;
-    ::RegGetValueW(HKEY_LOCAL_MACHINE, kKey, L"MacroSetting", RRF_RT_REG_BINARY, nullptr,
-                   table->data(), &size);
+    ::RegGetValueW(HKEY_LOCAL_MACHINE, test::SettingsKeyPath().c_str(), L"MacroSetting",
+                   RRF_RT_REG_BINARY, nullptr, table->data(), &size);
     return *table;
 }
 
@@ -76,8 +75,7 @@ std::string Hex(std::uint32_t code) {
 class ProgramEditorsTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        ::RegDeleteKeyValueW(HKEY_LOCAL_MACHINE, kKey, L"ButtonSetting");
-        ::RegDeleteKeyValueW(HKEY_LOCAL_MACHINE, kKey, L"MacroSetting");
+        test::ForgetStoredSettings();
         demo = test::StartShipped(kDemo);
         ASSERT_NE(demo.hProcess, nullptr);
         ASSERT_TRUE(test::WaitUntil([this] { return (window = ::FindWindowW(nullptr, kTitle)); }));
@@ -88,15 +86,8 @@ protected:
         ::Sleep(300);
     }
     void TearDown() override {
-        if (!demo.hProcess) {
-            return;
-        }
-        if (::WaitForSingleObject(demo.hProcess, 0) == WAIT_TIMEOUT) {
-            ::TerminateProcess(demo.hProcess, 1);
-            ::WaitForSingleObject(demo.hProcess, 5000);
-        }
-        ::CloseHandle(demo.hThread);
-        ::CloseHandle(demo.hProcess);
+        test::EndProcess(demo);
+        test::ForgetStoredSettings();
     }
     // Clicks the centre of the main window's button at `r` once it is on
     // the screen there.

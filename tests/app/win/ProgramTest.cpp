@@ -27,7 +27,6 @@ namespace q5::win {
 namespace {
 
 constexpr wchar_t kTitle[] = L"Korvo Q5 Mouse Driver";
-constexpr wchar_t kKey[] = L"Software\\Korvo\\Fingrel\\Q5";
 constexpr UINT kMenuChoice = 0x501;
 constexpr UINT kTrayMessage = 0x600;
 
@@ -39,8 +38,8 @@ constexpr wchar_t kDemo[] = L"KorvoQ5Demo.exe";
 std::optional<std::uint8_t> StoredCode(int slot) {
     std::array<std::uint8_t, ButtonSetting::kSize> image{};
     DWORD size = image.size();
-    if (::RegGetValueW(HKEY_LOCAL_MACHINE, kKey, L"ButtonSetting", RRF_RT_REG_BINARY, nullptr,
-                       image.data(), &size) != ERROR_SUCCESS) {
+    if (::RegGetValueW(HKEY_LOCAL_MACHINE, test::SettingsKeyPath().c_str(), L"ButtonSetting",
+                       RRF_RT_REG_BINARY, nullptr, image.data(), &size) != ERROR_SUCCESS) {
         return std::nullopt;
     }
     return image[ButtonSetting::kSlotsOffset + slot * ActionRecord::kSize +
@@ -58,7 +57,7 @@ void PressKey(WORD vk) {
 class ProgramTest : public ::testing::Test {
 protected:
     void Launch(const wchar_t* name) {
-        ::RegDeleteKeyValueW(HKEY_LOCAL_MACHINE, kKey, L"ButtonSetting");
+        test::ForgetStoredSettings();
         first = test::StartShipped(name);
         ASSERT_NE(first.hProcess, nullptr);
         ASSERT_TRUE(test::WaitUntil([this] { return (window = ::FindWindowW(nullptr, kTitle)); }));
@@ -89,14 +88,8 @@ protected:
         return search.found;
     }
     void TearDown() override {
-        if (!first.hProcess) {
-            return;
-        }
-        if (::WaitForSingleObject(first.hProcess, 0) == WAIT_TIMEOUT) {
-            ::TerminateProcess(first.hProcess, 1);
-        }
-        ::CloseHandle(first.hThread);
-        ::CloseHandle(first.hProcess);
+        test::EndProcess(first);
+        test::ForgetStoredSettings();
     }
     POINT At(const Rect& r) const {
         RECT frame{};

@@ -11,6 +11,7 @@
 #include <memory>
 #include <thread>
 
+#include "ProgramDriver.h"
 #include "ToolRunner.h"
 #include "app/DemoTour.h"
 #include "app/win/CGesturePad.h"
@@ -191,13 +192,8 @@ bool PressCopy(std::uint32_t code) {
     return true;
 }
 
-void ForgetStoredSettings() {
-    ::RegDeleteKeyValueW(HKEY_LOCAL_MACHINE, Wide(std::u16string(kSettingsKey)),
-                         Wide(std::u16string(kButtonSettingValue)));
-}
-
 TEST(TourDriver, PlaysEveryStepAgainstTheMainWindowAndReportsTheSynthesisedInput) {
-    ForgetStoredSettings();
+    test::ForgetStoredSettings();
     StandInMainWindow main;
     ASSERT_TRUE(main.MenuLibraryLoaded());
     CGesturePad pad(&PressCopy, test::SampleTexts());
@@ -223,7 +219,7 @@ TEST(TourDriver, PlaysEveryStepAgainstTheMainWindowAndReportsTheSynthesisedInput
         ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
     }
     tour.join();
-    ForgetStoredSettings();
+    test::ForgetStoredSettings();
 
     EXPECT_EQ(result.status, 0) << result.output;
     EXPECT_EQ(main.selectedSlot, kTourSlot);

@@ -32,8 +32,6 @@ constexpr DWORD kStartLimitMs = 60000;
 constexpr DWORD kStepLimitMs = 10000;
 constexpr DWORD kToolLimitMs = 30000;
 constexpr DWORD kPollMs = 20;
-// The message by which the menu library reports a choice to the main window.
-constexpr UINT kMenuChoiceMessage = 0x501;
 
 // Waits, handling this thread's messages, until `done` holds or `limitMs`
 // passed; the final answer of `done`.
@@ -247,10 +245,14 @@ bool TourDriver::Apply() {
                              kTourSlot, StoredCodeOfSlot(kTourSlot)));
 }
 
-// A top-level item that opens an editor is reported as its own heading.
+// The editors open from items of the function menu's top level.
 bool TourDriver::OpenEditor(ActionCode item, const wchar_t* title) {
-    ::PostMessageW(m_main, kMenuChoiceMessage, static_cast<WPARAM>(item),
-                   static_cast<LPARAM>(item));
+    const FunctionMenuPath path(static_cast<std::uint32_t>(item));
+    if (!OpenFunctionMenu() ||
+        !ClickAt(m_menu, CenterOf(ItemRectIn(m_menu, path.CountAt(0), path.PositionAt(0))))) {
+        return false;
+    }
+    m_menu = nullptr;
     const bool opened = WaitUntil(
         [&] {
             m_editor = ::FindWindowW(nullptr, title);
