@@ -9,6 +9,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -88,23 +89,20 @@ inline void MoveTo(POINT p) {
     ::SendInput(1, &move, sizeof(INPUT));
 }
 
-// The shown menu window of `level` (0 the top menu) of `process`, or null.
-inline HWND ShownMenuWindow(DWORD process, std::size_t level) {
+// The first shown top-level window of `process` that `wanted` accepts, or
+// null.
+inline HWND ShownWindowOf(DWORD process, const std::function<bool(HWND)>& wanted) {
     struct Search {
         DWORD process;
-        std::size_t level;
+        const std::function<bool(HWND)>& wanted;
         HWND found;
-    } search{process, level, nullptr};
+    } search{process, wanted, nullptr};
     ::EnumWindows(
         [](HWND hwnd, LPARAM data) -> BOOL {
             auto* s = reinterpret_cast<Search*>(data);
             DWORD owner = 0;
             ::GetWindowThreadProcessId(hwnd, &owner);
-            wchar_t name[32]{};
-            ::GetClassNameW(hwnd, name, 32);
-            if (owner == s->process && std::wstring(name) == kMenuExWindowClass &&
-                ::IsWindowVisible(hwnd) &&
-                static_cast<std::size_t>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA)) == s->level) {
+            if (owner == s->process && ::IsWindowVisible(hwnd) && s->wanted(hwnd)) {
                 s->found = hwnd;
                 return FALSE;
             }
@@ -112,6 +110,16 @@ inline HWND ShownMenuWindow(DWORD process, std::size_t level) {
         },
         reinterpret_cast<LPARAM>(&search));
     return search.found;
+}
+
+// The shown menu window of `level` (0 the top menu) of `process`, or null.
+inline HWND ShownMenuWindow(DWORD process, std::size_t level) {
+    return ShownWindowOf(process, [level](HWND hwnd) {
+        wchar_t name[32]{};
+        ::GetClassNameW(hwnd, name, 32);
+        return std::wstring(name) == kMenuExWindowClass &&
+               static_cast<std::size_t>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA)) == level;
+    });
 }
 
 inline Rect ScreenRectOf(HWND hwnd) {

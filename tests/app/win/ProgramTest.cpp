@@ -65,27 +65,11 @@ protected:
     // A shown top-level window of the program other than the main window
     // and the demo's pad: the information dialog.
     HWND OtherWindow() {
-        struct Search {
-            DWORD process;
-            HWND main;
-            HWND found;
-        } search{::GetProcessId(first.hProcess), window, nullptr};
-        ::EnumWindows(
-            [](HWND hwnd, LPARAM data) -> BOOL {
-                auto* s = reinterpret_cast<Search*>(data);
-                DWORD owner = 0;
-                ::GetWindowThreadProcessId(hwnd, &owner);
-                wchar_t title[64]{};
-                ::GetWindowTextW(hwnd, title, 64);
-                if (owner == s->process && hwnd != s->main && ::IsWindowVisible(hwnd) &&
-                    std::wstring(title) != L"Gesture Pad") {
-                    s->found = hwnd;
-                    return FALSE;
-                }
-                return TRUE;
-            },
-            reinterpret_cast<LPARAM>(&search));
-        return search.found;
+        return test::ShownWindowOf(::GetProcessId(first.hProcess), [this](HWND hwnd) {
+            wchar_t title[64]{};
+            ::GetWindowTextW(hwnd, title, 64);
+            return hwnd != window && std::wstring(title) != L"Gesture Pad";
+        });
     }
     void TearDown() override {
         test::EndProcess(first);
