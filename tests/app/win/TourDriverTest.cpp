@@ -44,7 +44,50 @@ RECT ToRECT(const Rect& r) {
     return RECT{r.left, r.top, r.right, r.bottom};
 }
 
-class Popup : public CWnd {};
+// An editor's stand-in: it keeps the keys and clicks it gets and shows
+// their number as its colour, as an editor shows what it caught.
+class StandInEditor : public CWnd {
+public:
+    std::vector<WPARAM> keysDown;
+    std::vector<POINT> clicks;
+
+protected:
+    LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override {
+        switch (msg) {
+            case WM_KEYDOWN:
+                keysDown.push_back(wParam);
+                ::InvalidateRect(GetSafeHwnd(), nullptr, TRUE);
+                return 0;
+            case WM_LBUTTONDOWN:
+                clicks.push_back(
+                    {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))});
+                ::InvalidateRect(GetSafeHwnd(), nullptr, TRUE);
+                return 0;
+            case WM_ERASEBKGND:
+                return 1;
+            case WM_PAINT:
+                Paint();
+                return 0;
+            default:
+                return CWnd::HandleMessage(msg, wParam, lParam);
+        }
+    }
+
+private:
+    void Paint() {
+        PAINTSTRUCT paint{};
+        HDC dc = ::BeginPaint(GetSafeHwnd(), &paint);
+        const auto seen = static_cast<int>(keysDown.size() + clicks.size());
+        HBRUSH brush = ::CreateSolidBrush(RGB((seen * 40) % 256, 255 - (seen * 30) % 256, 128));
+        ::FillRect(dc, &paint.rcPaint, brush);
+        ::DeleteObject(brush);
+        ::EndPaint(GetSafeHwnd(), &paint);
+    }
+};
+
+bool Inside(const POINT& p, const Rect& r) {
+    return p.x >= r.left && p.x < r.right && p.y >= r.top && p.y < r.bottom;
+}
 
 class StandInMainWindow : public CWnd {
 public:
@@ -75,6 +118,7 @@ public:
     }
 
     bool MenuLibraryLoaded() const { return m_menuLibrary != nullptr; }
+    const std::vector<std::unique_ptr<StandInEditor>>& editors() const { return m_editors; }
 
     int selectedSlot = -1;
     WPARAM chosenItem = 0;
@@ -141,14 +185,14 @@ private:
     }
 
     // The editor's stand-in: a pop-up with the editor's title that the
-    // default handling of WM_CLOSE destroys.
+    // default handling of WM_CLOSE destroys, in the editor's size.
     void OpenEditor(LPARAM top) {
         openedEditors.push_back(top);
         const wchar_t* title = top == static_cast<LPARAM>(kTourCombinationItem) ? kComboDialogTitle
                                                                                 : kMacroEditorTitle;
         RECT frame{};
         ::GetWindowRect(m_hWnd, &frame);
-        m_editors.push_back(std::make_unique<Popup>());
+        m_editors.push_back(std::make_unique<StandInEditor>());
         m_editors.back()->CreateEx(
             0, nullptr, title, WS_POPUP | WS_VISIBLE | WS_BORDER,
             RECT{frame.left + 100, frame.top + 100, frame.left + 460, frame.top + 300}, nullptr, 0);
@@ -176,7 +220,7 @@ private:
     CButton* m_function = nullptr;
     CButton* m_panel = nullptr;
     HMODULE m_menuLibrary = nullptr;
-    std::vector<std::unique_ptr<Popup>> m_editors;
+    std::vector<std::unique_ptr<StandInEditor>> m_editors;
 };
 
 // Ctrl+C as the executor presses it for the copy function.
@@ -228,6 +272,18 @@ TEST(TourDriver, PlaysEveryStepAgainstTheMainWindowAndReportsTheSynthesisedInput
     EXPECT_THAT(main.openedEditors, ElementsAre(static_cast<LPARAM>(kTourCombinationItem),
                                                 static_cast<LPARAM>(kTourMacroItem)));
     EXPECT_FALSE(main.EditorShown());
+    // Ctrl+Shift+S typed into the key combination dialog; in the macro
+    // editor New, then H and I recorded between two clicks on the record
+    // button.
+    ASSERT_EQ(main.editors().size(), 2u);
+    EXPECT_THAT(main.editors()[0]->keysDown, ElementsAre(VK_CONTROL, VK_SHIFT, 'S'));
+    EXPECT_TRUE(main.editors()[0]->clicks.empty());
+    EXPECT_THAT(main.editors()[1]->keysDown, ElementsAre('H', 'I'));
+    const auto& clicks = main.editors()[1]->clicks;
+    ASSERT_EQ(clicks.size(), 3u);
+    EXPECT_TRUE(Inside(clicks[0], skin::kMacroNewButton));
+    EXPECT_TRUE(Inside(clicks[1], skin::kMacroRecordButton));
+    EXPECT_TRUE(Inside(clicks[2], skin::kMacroRecordButton));
     EXPECT_THAT(main.pagesShown, ElementsAre(1, 0));
     const auto lines = result.lines();
     ASSERT_GE(lines.size(), 5u);

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdio>
 #include <functional>
+#include <initializer_list>
+#include <iterator>
 #include <string_view>
 #include <utility>
 
@@ -20,6 +22,7 @@
 #include "ui/SkinLayout.h"
 #include "ui/win/MenuExExports.h"
 #include "ui/win/WideText.h"
+#include "ui/win/WinUiTestSupport.h"
 #include "ui/win/WindowCapture.h"
 
 namespace q5::tour {
@@ -32,6 +35,9 @@ constexpr DWORD kStartLimitMs = 60000;
 constexpr DWORD kStepLimitMs = 10000;
 constexpr DWORD kToolLimitMs = 30000;
 constexpr DWORD kPollMs = 20;
+// A pause between input given to an editor and the next, so that the editor
+// has started (or stopped) recording when the next arrives.
+constexpr DWORD kInputPauseMs = 300;
 
 // Waits, handling this thread's messages, until `done` holds or `limitMs`
 // passed; the final answer of `done`.
@@ -259,7 +265,68 @@ bool TourDriver::OpenEditor(ActionCode item, const wchar_t* title) {
             return m_editor && ::IsWindowVisible(m_editor);
         },
         kStepLimitMs);
-    return opened || Fail("the editor " + Utf16ToUtf8(win::FromWide(title)) + " did not open");
+    if (!opened) {
+        return Fail("the editor " + Utf16ToUtf8(win::FromWide(title)) + " did not open");
+    }
+    ::SetForegroundWindow(m_editor);
+    ::Sleep(kInputPauseMs);
+    return item == kTourCombinationItem ? CatchCombination() : RecordMacro();
+}
+
+// The key combination dialog catches Ctrl+Shift+S and shows it.
+bool TourDriver::CatchCombination() {
+    const RgbImage before = CaptureArea(m_editor, skin::kComboKeysText);
+    if (!PressKeys({VK_CONTROL, VK_SHIFT, 'S'})) {
+        return false;
+    }
+    return WaitUntil(
+               [&] { return CaptureArea(m_editor, skin::kComboKeysText).pixels != before.pixels; },
+               kStepLimitMs) ||
+           Fail("the key combination dialog showed no keys");
+}
+
+// The macro editor gets a new macro and records two keys into it, and the
+// click that stops the recording.
+bool TourDriver::RecordMacro() {
+    const RgbImage names = CaptureArea(m_editor, skin::kMacroNameList);
+    if (!ClickAt(m_editor, CenterOf(skin::kMacroNewButton))) {
+        return false;
+    }
+    if (!WaitUntil(
+            [&] { return CaptureArea(m_editor, skin::kMacroNameList).pixels != names.pixels; },
+            kStepLimitMs)) {
+        return Fail("New added no macro to the macro editor");
+    }
+    const RgbImage events = CaptureArea(m_editor, skin::kMacroEventList);
+    if (!ClickAt(m_editor, CenterOf(skin::kMacroRecordButton))) {
+        return false;
+    }
+    ::Sleep(kInputPauseMs);
+    if (!PressKeys({'H'}) || !PressKeys({'I'})) {
+        return false;
+    }
+    ::Sleep(kInputPauseMs);
+    if (!ClickAt(m_editor, CenterOf(skin::kMacroRecordButton))) {
+        return false;
+    }
+    return WaitUntil(
+               [&] { return CaptureArea(m_editor, skin::kMacroEventList).pixels != events.pixels; },
+               kStepLimitMs) ||
+           Fail("the macro editor recorded nothing");
+}
+
+// The keys go down in order and come up in the reverse order, as a chord.
+bool TourDriver::PressKeys(std::initializer_list<WORD> keys) {
+    std::vector<INPUT> inputs;
+    for (const WORD vk : keys) {
+        inputs.push_back(win::test::KeyInput(vk));
+    }
+    for (auto key = std::rbegin(keys); key != std::rend(keys); ++key) {
+        inputs.push_back(win::test::KeyInput(*key, KEYEVENTF_KEYUP));
+    }
+    const UINT count = static_cast<UINT>(inputs.size());
+    return ::SendInput(count, inputs.data(), sizeof(INPUT)) == count ||
+           Fail("SendInput refused the keys");
 }
 
 // Closing an editor is its Cancel: the slot keeps its function.
@@ -299,10 +366,14 @@ bool TourDriver::RestoreFirstPanelPage() {
 }
 
 RgbImage TourDriver::CapturePanel() const {
-    POINT topLeft{skin::kMainPanel.left, skin::kMainPanel.top};
-    POINT bottomRight{skin::kMainPanel.right, skin::kMainPanel.bottom};
-    ::ClientToScreen(m_main, &topLeft);
-    ::ClientToScreen(m_main, &bottomRight);
+    return CaptureArea(m_main, skin::kMainPanel);
+}
+
+RgbImage TourDriver::CaptureArea(HWND window, const Rect& client) {
+    POINT topLeft{client.left, client.top};
+    POINT bottomRight{client.right, client.bottom};
+    ::ClientToScreen(window, &topLeft);
+    ::ClientToScreen(window, &bottomRight);
     return win::CaptureScreen(RECT{topLeft.x, topLeft.y, bottomRight.x, bottomRight.y});
 }
 

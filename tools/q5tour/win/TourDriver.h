@@ -9,6 +9,7 @@
 
 #include <windows.h>
 
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -41,6 +42,8 @@ private:
     bool ChooseFunction();
     bool Apply();
     bool OpenEditor(ActionCode item, const wchar_t* title);
+    bool CatchCombination();
+    bool RecordMacro();
     bool CloseEditor();
     bool ShowSecondPanelPage();
     bool RestoreFirstPanelPage();
@@ -48,7 +51,9 @@ private:
 
     bool ClickAt(HWND window, Point client);
     bool MoveTo(HWND window, Point client);
+    bool PressKeys(std::initializer_list<WORD> keys);
     RgbImage CapturePanel() const;
+    static RgbImage CaptureArea(HWND window, const Rect& client);
     bool Screenshot(std::string_view name);
     HWND FindVisibleChildAt(const Rect& clientRect) const;
     bool Fail(const std::string& why);
