@@ -38,6 +38,10 @@ constexpr DWORD kPollMs = 20;
 // A pause between input given to an editor and the next, so that the editor
 // has started (or stopped) recording when the next arrives.
 constexpr DWORD kInputPauseMs = 300;
+// A screenshot waits for the picture to hold still this long, at most this
+// long.
+constexpr DWORD kSettlePauseMs = 150;
+constexpr DWORD kSettleLimitMs = 3000;
 
 // Waits, handling this thread's messages, until `done` holds or `limitMs`
 // passed; the final answer of `done`.
@@ -54,6 +58,11 @@ bool WaitUntil(const std::function<bool()>& done, DWORD limitMs) {
         }
     }
     return true;
+}
+
+// Handles this thread's messages for `ms` milliseconds.
+void Pause(DWORD ms) {
+    WaitUntil([] { return false; }, ms);
 }
 
 std::vector<HWND> VisibleTopLevelWindows() {
@@ -484,11 +493,26 @@ bool TourDriver::Screenshot(std::string_view name) {
     }
     const std::wstring path = m_options.outputDir + L"\\" + win::Wide(Utf8ToUtf16(name));
     const std::string narrow = Utf16ToUtf8(win::FromWide(path.c_str()));
-    if (!PngWriter::WriteFile(win::CaptureScreen(area), narrow)) {
+    if (!PngWriter::WriteFile(CaptureSettled(area), narrow)) {
         return Fail("could not write " + narrow);
     }
     std::printf("tour: wrote %s\n", narrow.c_str());
     return true;
+}
+
+// The screen area once its windows have finished painting: two captures a
+// little apart that agree (a busy machine paints a window in pieces).
+RgbImage TourDriver::CaptureSettled(const RECT& area) {
+    RgbImage shot = win::CaptureScreen(area);
+    for (DWORD waited = 0; waited < kSettleLimitMs; waited += kSettlePauseMs) {
+        Pause(kSettlePauseMs);
+        RgbImage again = win::CaptureScreen(area);
+        if (again.pixels == shot.pixels) {
+            break;
+        }
+        shot = std::move(again);
+    }
+    return shot;
 }
 
 bool TourDriver::Fail(const std::string& why) {

@@ -55,6 +55,7 @@ private:
     RgbImage CapturePanel() const;
     static RgbImage CaptureArea(HWND window, const Rect& client);
     bool Screenshot(std::string_view name);
+    static RgbImage CaptureSettled(const RECT& area);
     HWND FindVisibleChildAt(const Rect& clientRect) const;
     bool Fail(const std::string& why);
 
