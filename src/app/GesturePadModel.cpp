@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <iterator>
 
 #include "i18n/Unicode.h"
 #include "model/GestureDispatcher.h"
@@ -51,6 +52,12 @@ int Rows(std::size_t buttons) {
 
 int Clamp(int position, int size, int low, int high) {
     return std::max(low, std::min(position, high - size));
+}
+
+long long OverlapArea(const Rect& a, const Rect& b) {
+    const long long width = std::min(a.right, b.right) - std::max(a.left, b.left);
+    const long long height = std::min(a.bottom, b.bottom) - std::max(a.top, b.top);
+    return width > 0 && height > 0 ? width * height : 0;
 }
 
 }  // namespace
@@ -125,8 +132,24 @@ Rect PlaceBeside(const Rect& owner, PadSize frame, const Rect& workArea) {
     if (fitsDown(above)) {
         return placed(owner.left, above);
     }
-    // No side has room: the pad stays whole on the work area over the owner.
-    return placed(right, owner.top);
+    // No side has room: the pad stays whole on the work area where it covers
+    // the least of the owner, beside it or in a corner of the work area; on
+    // a tie the corners on the left come first, since windows keep their
+    // caption buttons and dialogs their command buttons on the right.
+    const Rect candidates[] = {
+        placed(right, owner.top),
+        placed(left, owner.top),
+        placed(owner.left, below),
+        placed(owner.left, above),
+        placed(workArea.left, workArea.bottom),
+        placed(workArea.left, workArea.top),
+        placed(workArea.right, workArea.bottom),
+        placed(workArea.right, workArea.top),
+    };
+    return *std::min_element(std::begin(candidates), std::end(candidates),
+                             [&](const Rect& a, const Rect& b) {
+                                 return OverlapArea(a, owner) < OverlapArea(b, owner);
+                             });
 }
 
 }  // namespace q5

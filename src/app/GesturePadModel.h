@@ -54,7 +54,8 @@ private:
 // right of it, else left of it (tops aligned), else below it, else above it
 // (left edges aligned), each moved along the owner's side as little as needed
 // to lie whole on the work area. Only when no side has room does the pad
-// cover the owner, kept whole on the work area.
+// cover the owner, kept whole on the work area where it covers the least of
+// it: beside it or in a corner of the work area.
 Rect PlaceBeside(const Rect& owner, PadSize frame, const Rect& workArea);
 
 }  // namespace q5

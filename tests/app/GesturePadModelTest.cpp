@@ -123,8 +123,18 @@ TEST(PlaceBeside, AboveTheOwnerWhenBelowHasNoRoomEither) {
     EXPECT_EQ(PlaceBeside({200, 600, 1100, 1000}, kPad, kScreen), (Rect{200, 292, 580, 592}));
 }
 
-TEST(PlaceBeside, OverTheOwnerOnlyWhenNoSideHasRoom) {
-    EXPECT_EQ(PlaceBeside({200, 100, 1100, 900}, kPad, kScreen), (Rect{900, 100, 1280, 400}));
+TEST(PlaceBeside, OverTheOwnerOnlyWhenNoSideHasRoomAndThenOverTheLeast) {
+    // Corners on the left cover least (180 x 200); the lower one comes first.
+    EXPECT_EQ(PlaceBeside({200, 100, 1100, 900}, kPad, kScreen), (Rect{0, 700, 380, 1000}));
+    // The main window centred on a 1280 x 1024 screen: the pad takes the
+    // bottom-left corner and covers 79 x 22 of it, not a strip of its right
+    // side with the caption buttons.
+    const Rect screen{0, 0, 1280, 1024};
+    const Rect owner{301, 277, 979, 746};
+    EXPECT_EQ(PlaceBeside(owner, kPad, screen), (Rect{0, 724, 380, 1024}));
+    // Tall and narrow: beside it on the right still covers least.
+    EXPECT_EQ(PlaceBeside({0, 0, 1000, 1000}, {300, 1000}, {0, 0, 1200, 1000}),
+              (Rect{900, 0, 1200, 1000}));
 }
 
 }  // namespace
