@@ -6,11 +6,6 @@ namespace q5::win {
 namespace {
 
 constexpr wchar_t kFrameworkClass[] = L"Q5FrameworkWindow";
-// The window property that holds a window's object. A property of the
-// framework's own name, not GWLP_USERDATA: windows of other code in the
-// process (the menu library's, a system dialog's) keep their own values
-// there, and the message loop asks every window it meets for its object.
-constexpr wchar_t kObjectProperty[] = L"Q5Framework.CWnd";
 
 }  // namespace
 
@@ -24,6 +19,13 @@ CWnd::~CWnd() {
 
 CWnd* CWnd::FromHandle(HWND hwnd) {
     if (!hwnd) {
+        return nullptr;
+    }
+    // A window of another process may be another copy of this program's,
+    // whose object lives in that process.
+    DWORD process = 0;
+    ::GetWindowThreadProcessId(hwnd, &process);
+    if (process != ::GetCurrentProcessId()) {
         return nullptr;
     }
     auto* wnd = static_cast<CWnd*>(::GetPropW(hwnd, kObjectProperty));

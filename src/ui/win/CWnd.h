@@ -25,8 +25,13 @@ public:
     virtual ~CWnd();
 
     HWND GetSafeHwnd() const { return m_hWnd; }
-    // The framework object attached to a window, or null.
+    // The framework object attached to a window of this process, or null.
     static CWnd* FromHandle(HWND hwnd);
+    // The window property that holds a window's object. A property of the
+    // framework's own name, not GWLP_USERDATA: windows of other code in the
+    // process (the menu library's, a system dialog's) keep their own values
+    // there, and the message loop asks every window it meets for its object.
+    static constexpr wchar_t kObjectProperty[] = L"Q5Framework.CWnd";
 
     // Creates a window. With a null class name the framework's own window
     // class is used; a system class (L"BUTTON", L"STATIC", ...) is created

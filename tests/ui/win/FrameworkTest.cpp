@@ -73,6 +73,13 @@ protected:
 TEST_F(Framework, WindowKnowsItsObject) {
     EXPECT_EQ(&host, CWnd::FromHandle(host.GetSafeHwnd()));
     EXPECT_EQ(nullptr, CWnd::FromHandle(::GetDesktopWindow()));
+    // A window of another process holds no object of this one, even with
+    // the framework's property set by another copy of the program: an
+    // address in that process, meaningless here.
+    HWND desktop = ::GetDesktopWindow();
+    ASSERT_TRUE(::SetPropW(desktop, CWnd::kObjectProperty, reinterpret_cast<HANDLE>(0x9)));
+    EXPECT_EQ(nullptr, CWnd::FromHandle(desktop));
+    ::RemovePropW(desktop, CWnd::kObjectProperty);
     host.DestroyWindow();
     EXPECT_EQ(nullptr, host.GetSafeHwnd());
 }
