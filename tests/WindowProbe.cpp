@@ -37,8 +37,8 @@ int wmain(int argc, wchar_t** argv) {
         std::fputs("q5_window_probe: the state is visible or hidden\n", stderr);
         return 2;
     }
-    const DWORD waitMs = argc == 4 ? static_cast<DWORD>(std::wcstoul(argv[3], nullptr, 10))
-                                   : kDefaultWaitMs;
+    const DWORD waitMs =
+        argc == 4 ? static_cast<DWORD>(std::wcstoul(argv[3], nullptr, 10)) : kDefaultWaitMs;
     const bool wantVisible = wanted == L"visible";
     const DWORD start = ::GetTickCount();
     HWND window = nullptr;

@@ -10,8 +10,7 @@ GestureEngine::GestureEngine(Platform platform, SettingsStore& store, std::u16st
       media_(platform),
       system_(platform),
       social_(platform, system_),
-      executor_(platform,
-                ActionCollaborators{scroller_, media_, system_, social_, keys_, macros_}),
+      executor_(platform, ActionCollaborators{scroller_, media_, system_, social_, keys_, macros_}),
       dispatcher_(platform.clock, store.active(), executor_) {}
 
 }  // namespace q5

@@ -52,8 +52,8 @@ std::vector<std::uint8_t> EncodeGestureScript(std::span<const TimedEvent> events
 }
 
 std::optional<std::vector<TimedEvent>> DecodeGestureScript(std::span<const std::uint8_t> payload) {
-    if (payload.size() < kGestureScriptHeaderSize ||
-        GetU32(payload, 0) != kGestureScriptMagic || GetU16(payload, 4) != kGestureScriptVersion) {
+    if (payload.size() < kGestureScriptHeaderSize || GetU32(payload, 0) != kGestureScriptMagic ||
+        GetU16(payload, 4) != kGestureScriptVersion) {
         return std::nullopt;
     }
     const std::size_t count = GetU16(payload, 6);

@@ -57,8 +57,7 @@ void MacroEditor::Open() {
 }
 
 std::u16string MacroEditor::recordCaption() const {
-    return os_.texts ? os_.texts(recording_ ? "tc_macro_end" : "tc_macro_start")
-                     : std::u16string();
+    return os_.texts ? os_.texts(recording_ ? "tc_macro_end" : "tc_macro_start") : std::u16string();
 }
 
 void MacroEditor::PressRecord() {

@@ -74,9 +74,8 @@ MenuOutcome PopupMenuModel::Hover(std::size_t level, int position) {
     }
     const int item = m_levels[level].items[static_cast<std::size_t>(position)];
     // Resting again on the hot item keeps whatever is open below it.
-    const bool alreadyShown =
-        m_levels[level].hot == position &&
-        (m_levels.size() == level + 1 || m_levels[level + 1].owner == item);
+    const bool alreadyShown = m_levels[level].hot == position &&
+                              (m_levels.size() == level + 1 || m_levels[level + 1].owner == item);
     if (alreadyShown) {
         return MenuOutcome::None;
     }
@@ -120,9 +119,8 @@ MenuOutcome PopupMenuModel::MoveHot(int step) {
 
 MenuOutcome PopupMenuModel::Key(MenuKey key) {
     Level& deepest = m_levels.back();
-    const int hotItem = deepest.hot == kNone
-                            ? kNone
-                            : deepest.items[static_cast<std::size_t>(deepest.hot)];
+    const int hotItem =
+        deepest.hot == kNone ? kNone : deepest.items[static_cast<std::size_t>(deepest.hot)];
     switch (key) {
         case MenuKey::Down:
             return MoveHot(1);

@@ -20,14 +20,14 @@ namespace q5::test {
 inline TextLookup LabelTexts() {
     return [](std::string_view key) -> std::u16string {
         static const std::map<std::string, std::u16string, std::less<>> texts = {
-            {"tc_click", u"Left click"},       {"tc_menu", u"Right click"},
-            {"tc_middle", u"Middle click"},    {"tc_scrollup", u"Scroll up"},
-            {"tc_scrolldw", u"Scroll down"},   {"tc_copy", u"Copy"},
-            {"tc_min_win", u"Minimise"},       {"tc_max_win", u"Maximise"},
-            {"tc_flip_3d", u"Flip 3D"},        {"tc_key_off", u"Key off"},
-            {"tc_win8_charms", u"Charms"},     {"tc_win8_warechange", u"Switch"},
-            {"tc_win8_desktop", u"Desktop"},   {"tc_show", u"Show desktop"},
-            {"tc_forward", u"Forward"},        {"tc_back", u"Back"},
+            {"tc_click", u"Left click"},     {"tc_menu", u"Right click"},
+            {"tc_middle", u"Middle click"},  {"tc_scrollup", u"Scroll up"},
+            {"tc_scrolldw", u"Scroll down"}, {"tc_copy", u"Copy"},
+            {"tc_min_win", u"Minimise"},     {"tc_max_win", u"Maximise"},
+            {"tc_flip_3d", u"Flip 3D"},      {"tc_key_off", u"Key off"},
+            {"tc_win8_charms", u"Charms"},   {"tc_win8_warechange", u"Switch"},
+            {"tc_win8_desktop", u"Desktop"}, {"tc_show", u"Show desktop"},
+            {"tc_forward", u"Forward"},      {"tc_back", u"Back"},
         };
         const auto found = texts.find(key);
         return found == texts.end() ? std::u16string() : found->second;

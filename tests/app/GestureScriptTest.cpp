@@ -14,9 +14,9 @@ using Bytes = std::vector<std::uint8_t>;
 TEST(GestureScript, EncodesHeaderThenCodeAndPausePerEvent) {
     const TimedEvent events[] = {{0x00008001, 0}, {0x80000008, 50}};
     EXPECT_THAT(EncodeGestureScript(events),
-                ElementsAre(0x51, 0x35, 0x47, 0x50,  // magic
-                            0x01, 0x00,              // version
-                            0x02, 0x00,              // two events
+                ElementsAre(0x51, 0x35, 0x47, 0x50,                          // magic
+                            0x01, 0x00,                                      // version
+                            0x02, 0x00,                                      // two events
                             0x01, 0x80, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00,  //
                             0x08, 0x00, 0x00, 0x80, 0x32, 0x00, 0x00, 0x00));
 }

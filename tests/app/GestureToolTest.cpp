@@ -8,8 +8,8 @@
 namespace q5 {
 namespace {
 
-using ::testing::HasSubstr;
 using test::RunTool;
+using ::testing::HasSubstr;
 
 TEST(GestureTool, BadArgumentsGiveOneLineAndStatus2) {
     for (const char* arguments : {"gesture", "gesture 0x8001 nonsense", "gesture 0x8001+x",

@@ -90,7 +90,9 @@ protected:
     }
     const tagMACROINFO& Selected() { return *editor->macros().FindMacro(editor->selectedMacro()); }
     std::vector<std::string> Messages() { return desktop.journal.Lines(); }
-    bool MacrosStored() { return desktop.registry.Value(kSettingsKey, kMacroSettingValue).has_value(); }
+    bool MacrosStored() {
+        return desktop.registry.Value(kSettingsKey, kMacroSettingValue).has_value();
+    }
 
     sim::SimPlatform desktop;
     SettingsStore store{desktop.registry, desktop.dialogs};
@@ -135,12 +137,11 @@ TEST_F(MacroEditorTest, RecordingWithoutTheDelayBoxListsNoPauses) {
     EXPECT_THAT(e.events(), IsEmpty());
 
     Type({{'A', kPressed}, {'A', kReleased}, {'B', kPressed}, {'B', kReleased}}, 250);
-    EXPECT_THAT(e.events(),
-                ElementsAre(Press(u"A"), Release(u"A"), Press(u"B"), Release(u"B")));
+    EXPECT_THAT(e.events(), ElementsAre(Press(u"A"), Release(u"A"), Press(u"B"), Release(u"B")));
     // The loop option and count of the macro shown before carry on.
-    EXPECT_EQ(Selected(), Macro(u"m", {Step('A', false), Step('A', true), Step('B', false),
-                                       Step('B', true)},
-                                0, 1, 7));
+    EXPECT_EQ(Selected(),
+              Macro(u"m", {Step('A', false), Step('A', true), Step('B', false), Step('B', true)}, 0,
+                    1, 7));
 }
 
 TEST_F(MacroEditorTest, RecordingWithTheDelayBoxStoresThePauseAfterEachEventButTheLast) {
@@ -158,11 +159,12 @@ TEST_F(MacroEditorTest, RecordingWithTheDelayBoxStoresThePauseAfterEachEventButT
     desktop.clock.Advance(45);
     EXPECT_EQ(e.KeyReport('B', kReleased), kReleased);
 
-    EXPECT_THAT(e.events(), ElementsAre(Press(u"A"), Pause(u"120 ms"), Release(u"A"),
-                                        Pause(u"300 ms"), Press(u"B"), Pause(u"45 ms"),
-                                        Release(u"B")));
-    EXPECT_EQ(Selected(), Macro(u"m", {Step('A', false, 120), Step('A', true, 300),
-                                       Step('B', false, 45), Step('B', true)},
+    EXPECT_THAT(e.events(),
+                ElementsAre(Press(u"A"), Pause(u"120 ms"), Release(u"A"), Pause(u"300 ms"),
+                            Press(u"B"), Pause(u"45 ms"), Release(u"B")));
+    EXPECT_EQ(Selected(), Macro(u"m",
+                                {Step('A', false, 120), Step('A', true, 300), Step('B', false, 45),
+                                 Step('B', true)},
                                 1, 0, 1));
 }
 
@@ -405,7 +407,7 @@ TEST_F(MacroEditorTest, DeleteThenOkRenumbersTheSlotsThatPlayLaterMacros) {
     Store({Macro(u"a"), Macro(u"b"), Macro(u"c")});
     SlotPlays(0, 2);
     SlotPlays(1, 0);
-    SlotPlays(2, 40);  // beyond the macros: plays nothing either way
+    SlotPlays(2, 40);                           // beyond the macros: plays nothing either way
     store.working().slot(3).setMacroNumber(2);  // not a macro slot
     MacroEditor& e = Open(1);
     e.PressDelete();

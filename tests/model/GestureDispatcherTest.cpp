@@ -170,8 +170,8 @@ TEST_F(GestureDispatcherTest, TheEventOfEverySlotPerformsThatSlot) {
     for (int slot = 0; slot < kSlotCount; ++slot) {
         After(20, *EventOfSlot(slot));
     }
-    EXPECT_THAT(performer.codes, ElementsAre(200, 201, 202, 203, 204, 205, 206, 207, 208, 209,
-                                             210, 211, 212));
+    EXPECT_THAT(performer.codes,
+                ElementsAre(200, 201, 202, 203, 204, 205, 206, 207, 208, 209, 210, 211, 212));
 }
 
 }  // namespace

@@ -127,9 +127,9 @@ TEST(PopupMenuModel, BadParentsPutItemsAtTheTop) {
         records[i].SetCode(code);
     };
     set(0, 255, 10);
-    set(1, 0, 11);   // under item 0
-    set(2, 2, 12);   // its own parent
-    set(3, 4, 13);   // 3 and 4 loop
+    set(1, 0, 11);  // under item 0
+    set(2, 2, 12);  // its own parent
+    set(3, 4, 13);  // 3 and 4 loop
     set(4, 3, 14);
     set(5, 99, 15);  // beyond the count
     set(6, 1, 16);   // two deep

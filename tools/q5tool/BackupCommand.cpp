@@ -139,8 +139,9 @@ int RunOnFiles(const BackupOptions& options) {
     for (const auto& file : options.storedFiles) {
         const auto& [name, path] = file;
         const auto stored = registry.Value(kSettingsKey, Utf8ToUtf16(name));
-        const bool inBackup = std::any_of(values->begin(), values->end(),
-                                          [&](const BackupValue& v) { return v.name == file.first; });
+        const bool inBackup =
+            std::any_of(values->begin(), values->end(),
+                        [&](const BackupValue& v) { return v.name == file.first; });
         if (!inBackup || !stored) {
             std::printf("%s: not in the backup, %s left alone\n", name.c_str(), path.c_str());
         } else if (!WriteFileBytes(

@@ -38,8 +38,7 @@ PadSize FrameSize(PadSize client) {
 
 }  // namespace
 
-CGesturePad::CGesturePad(Fire fire, TextLookup texts)
-    : m_fire(std::move(fire)), m_model(texts) {}
+CGesturePad::CGesturePad(Fire fire, TextLookup texts) : m_fire(std::move(fire)), m_model(texts) {}
 
 CGesturePad::~CGesturePad() {
     DestroyWindow();
@@ -74,9 +73,9 @@ void CGesturePad::PlaceBesideOwner() {
     monitor.cbSize = sizeof monitor;
     ::GetMonitorInfoW(::MonitorFromWindow(owner ? owner : m_hWnd, MONITOR_DEFAULTTONEAREST),
                       &monitor);
-    const Rect placed = PlaceBeside(
-        ToRect(ownerRect), {frame.right - frame.left, frame.bottom - frame.top},
-        ToRect(monitor.rcWork));
+    const Rect placed =
+        PlaceBeside(ToRect(ownerRect), {frame.right - frame.left, frame.bottom - frame.top},
+                    ToRect(monitor.rcWork));
     ::SetWindowPos(m_hWnd, nullptr, placed.left, placed.top, 0, 0,
                    SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }

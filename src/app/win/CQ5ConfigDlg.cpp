@@ -43,10 +43,19 @@ constexpr std::array<SingleButtonPlace, CQ5ConfigDlg::kSingleCount> kSingleButto
 }};
 
 // The captions of the slot buttons until the stored names replace them.
-constexpr std::array<const char*, kSlotCount> kSlotCaptionKeys{
-    "tc_click",        "tc_menu", "tc_middle",  "tc_scrollup", "tc_scrolldw",
-    "tc_win8_charms",  "tc_win8_warechange",    "tc_min_win",  "tc_max_win",
-    "tc_win8_desktop", "tc_show", "tc_forward", "tc_back"};
+constexpr std::array<const char*, kSlotCount> kSlotCaptionKeys{"tc_click",
+                                                               "tc_menu",
+                                                               "tc_middle",
+                                                               "tc_scrollup",
+                                                               "tc_scrolldw",
+                                                               "tc_win8_charms",
+                                                               "tc_win8_warechange",
+                                                               "tc_min_win",
+                                                               "tc_max_win",
+                                                               "tc_win8_desktop",
+                                                               "tc_show",
+                                                               "tc_forward",
+                                                               "tc_back"};
 
 constexpr CaptionColors kCaptionColours{Rgb(55, 55, 55), Rgb(66, 66, 66), Rgb(55, 55, 55)};
 
@@ -148,8 +157,8 @@ void CQ5ConfigDlg::CreateButtons() {
         CGDIBitmapBtn& button = SlotButton(slot);
         const RECT rect = ToRect(skin::kMainSlotButtons[static_cast<std::size_t>(slot)]);
         button.Create(rect, this);
-        button.SetStateImages(m_faces.Normal(), m_faces.Pressed(), m_faces.Hover(), m_faces.Normal(),
-                              rect);
+        button.SetStateImages(m_faces.Normal(), m_faces.Pressed(), m_faces.Hover(),
+                              m_faces.Normal(), rect);
         const std::u16string caption =
             m_texts ? m_texts(kSlotCaptionKeys[static_cast<std::size_t>(slot)]) : std::u16string();
         button.SetCaption(caption);
@@ -238,9 +247,8 @@ LRESULT CQ5ConfigDlg::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
             m_engine.OnDeviceEvent(static_cast<std::uint32_t>(wParam));
             return 0;
         case WM_DEVICECHANGE:
-            return m_presence
-                       ? m_presence->OnDeviceChange(wParam, BroadcastRecord(wParam, lParam))
-                       : TRUE;
+            return m_presence ? m_presence->OnDeviceChange(wParam, BroadcastRecord(wParam, lParam))
+                              : TRUE;
         default:
             return CTrayDialog::HandleMessage(msg, wParam, lParam);
     }
@@ -427,9 +435,7 @@ void CQ5ConfigDlg::PaintTexts(HDC dc) {
     const auto draw = [&style](const std::u16string& text, const Rect& where) {
         style.Draw(text, ToRect(where), kPaintedTextFormat);
     };
-    const auto text = [this](const char* key) {
-        return m_texts ? m_texts(key) : std::u16string();
-    };
+    const auto text = [this](const char* key) { return m_texts ? m_texts(key) : std::u16string(); };
     // The language file names the version; without it, the executable's
     // own version resource does.
     std::u16string version = text("tc_version");

@@ -179,9 +179,9 @@ BOOL CDlgMacro::OnInitDialog() {
     if (m_hook == &m_librarySwitch && m_library.Load(m_folder)) {
         m_library.Install(m_hWnd);
     }
-    m_editor.emplace(MacroEditor::Services{m_settings, *m_hook, m_clock, m_input, m_dialogs,
-                                           m_texts},
-                     m_preselected);
+    m_editor.emplace(
+        MacroEditor::Services{m_settings, *m_hook, m_clock, m_input, m_dialogs, m_texts},
+        m_preselected);
     m_editor->SetOwner(WindowHandle{reinterpret_cast<std::uintptr_t>(m_hWnd)});
     m_editor->Open();
     Sync();

@@ -135,8 +135,7 @@ void CListBoxEx::DrawIcon(HDC dc, const std::wstring_view& file, const RECT& ite
     Gdiplus::GpGraphics* graphics = nullptr;
     if (Gdiplus::DllExports::GdipCreateFromHDC(dc, &graphics) == Gdiplus::Ok) {
         Gdiplus::DllExports::GdipDrawImageRectI(graphics, image, item.left + kListIconLeft,
-                                                item.top + kListIconTop, m_iconWidth,
-                                                m_iconHeight);
+                                                item.top + kListIconTop, m_iconWidth, m_iconHeight);
         Gdiplus::DllExports::GdipDeleteGraphics(graphics);
     }
     Gdiplus::DllExports::GdipDisposeImage(image);
@@ -154,8 +153,8 @@ LRESULT CListBoxEx::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
 BOOL CListBoxEx::OnChildNotify(UINT msg, WPARAM wParam, LPARAM, LRESULT* result) {
     if (msg == WM_CTLCOLORLISTBOX) {
         const bool enabled = ::IsWindowEnabled(m_hWnd);
-        *result = reinterpret_cast<LRESULT>(enabled && m_background ? m_background
-                                                                    : m_disabledBrush);
+        *result =
+            reinterpret_cast<LRESULT>(enabled && m_background ? m_background : m_disabledBrush);
         return TRUE;
     }
     if (msg != WM_COMMAND) {
@@ -179,8 +178,8 @@ void CListBoxEx::OpenEdit() {
     POINT cursor{};
     ::GetCursorPos(&cursor);
     ::ScreenToClient(m_hWnd, &cursor);
-    const auto hit = static_cast<DWORD>(
-        SendMessageW(LB_ITEMFROMPOINT, 0, MAKELPARAM(cursor.x, cursor.y)));
+    const auto hit =
+        static_cast<DWORD>(SendMessageW(LB_ITEMFROMPOINT, 0, MAKELPARAM(cursor.x, cursor.y)));
     const int index = static_cast<int>(LOWORD(hit));
     if (m_edit || s_editOwner || GetCount() <= 0 || index >= GetCount()) {
         return;

@@ -19,7 +19,6 @@ constexpr int kMarkFontWeight = 300;
 constexpr UINT kMarkFormat =
     DT_VCENTER | DT_WORDBREAK | DT_SINGLELINE | DT_NOCLIP | DT_END_ELLIPSIS;  // 0x8134
 
-
 void Show(CGDIBitmapBtn& button, bool shown) {
     button.ShowWindow(shown ? SW_SHOW : SW_HIDE);
 }

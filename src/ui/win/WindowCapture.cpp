@@ -54,8 +54,8 @@ RgbImage CaptureWindow(HWND hwnd) {
 
 RgbImage CaptureScreen(const RECT& area) {
     HDC screenDc = ::GetDC(nullptr);
-    RgbImage image = CaptureDc(screenDc, area.left, area.top, area.right - area.left,
-                               area.bottom - area.top);
+    RgbImage image =
+        CaptureDc(screenDc, area.left, area.top, area.right - area.left, area.bottom - area.top);
     ::ReleaseDC(nullptr, screenDc);
     return image;
 }

@@ -66,7 +66,8 @@ protected:
     // `colour` and nothing else, whatever the font looks like.
     void ExpectCaptionIn(const RgbImage& shot, int faceId, std::uint32_t colour) const {
         const RECT whole{0, 0, shot.width, shot.height};
-        const test::CaptionInk ink = test::InkOver(shot, faceId, whole, colour, rect.left, rect.top);
+        const test::CaptionInk ink =
+            test::InkOver(shot, faceId, whole, colour, rect.left, rect.top);
         EXPECT_GT(ink.touched, 0);
         EXPECT_EQ(0, ink.offColour);
     }
@@ -132,8 +133,9 @@ TEST_F(ButtonLooks, PressedCaptionMovesOnePixelRightAndDown) {
     button.SetCaption(u"OK");  // the button's own colours: pressed differs from the rest
     const RgbImage restShot = Shot();
     const RECT whole{0, 0, restShot.width, restShot.height};
-    const test::CaptionInk rest = test::InkOver(restShot, Q5_IDB_INFO_NORMAL, whole,
-                                                AsRgb(button.m_textColors.normal), rect.left, rect.top);
+    const test::CaptionInk rest =
+        test::InkOver(restShot, Q5_IDB_INFO_NORMAL, whole, AsRgb(button.m_textColors.normal),
+                      rect.left, rect.top);
     button.SetLatched(1);
     const test::CaptionInk latched =
         test::InkOver(Shot(), Q5_IDB_INFO_PRESSED, whole, AsRgb(button.m_textColors.pressed),

@@ -19,7 +19,6 @@ HBITMAP LoadSkin(int id) {
         ::LoadImageW(AppInstance(), MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
 }
 
-
 // The main window's skin with every button placed at its layout rectangle,
 // as the main dialog places them: slot buttons take hover from the pressed
 // picture and pressed from the highlight picture, the others the reverse.

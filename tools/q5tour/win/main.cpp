@@ -3,12 +3,13 @@
 // Plays the demo's tour against a running KorvoQ5Demo: exit status 0 when
 // every step showed its effect, 1 when one did not, 2 for bad arguments.
 #include <windows.h>
+// After windows.h, which it needs.
 #include <shellapi.h>
 
 #include <cstdio>
 #include <filesystem>
-#include <system_error>
 #include <string>
+#include <system_error>
 
 #include "TourDriver.h"
 
@@ -37,8 +38,9 @@ int main() {
         } else if (arg == L"--keep-open") {
             options.closeDemo = false;
         } else {
-            std::fprintf(stderr, "q5tour: usage: q5tour [--tool Q5TOOL.EXE] [--out DIR] "
-                                 "[--keep-open]\n");
+            std::fprintf(stderr,
+                         "q5tour: usage: q5tour [--tool Q5TOOL.EXE] [--out DIR] "
+                         "[--keep-open]\n");
             return 2;
         }
     }
