@@ -58,6 +58,10 @@ FuzzedProgram::FuzzedProgram() : store(ZeroedStore()), program(desktop, ShippedL
     desktop.windows.SetCursor(kCursor);
 }
 
+FuzzedProgram::~FuzzedProgram() {
+    Shared().registry.ClearAccessLog();
+}
+
 void FuzzedProgram::Plant(std::u16string_view valueName, const std::uint8_t* data,
                           std::size_t size) {
     Shared().registry.SetValue(kSettingsKey, valueName,

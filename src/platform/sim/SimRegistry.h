@@ -54,6 +54,8 @@ public:
         std::uint32_t access = 0;
     };
     const std::vector<KeyAccess>& accessLog() const { return accessLog_; }
+    // Forgets the accesses logged so far (a long-lived registry keeps none).
+    void ClearAccessLog() { accessLog_.clear(); }
     std::size_t openKeyCount() const { return openKeys_.size(); }
 
 private:
