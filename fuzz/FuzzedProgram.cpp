@@ -25,7 +25,11 @@ struct SharedStore {
 };
 
 SharedStore& Shared() {
-    static SharedStore* shared = new SharedStore;
+    static SharedStore* shared = [] {
+        auto* made = new SharedStore;
+        made->journal.SetKeeping(false);
+        return made;
+    }();
     return *shared;
 }
 
@@ -50,6 +54,9 @@ const LanguageTable& ShippedLanguage() {
 }
 
 FuzzedProgram::FuzzedProgram() : store(ZeroedStore()), program(desktop, ShippedLanguage(), store) {
+    // Nothing reads what the desktop records; a macro played a hundred times
+    // would otherwise store every step of it.
+    desktop.journal.SetKeeping(false);
     desktop.clock.SetTick(kStartTick);
     desktop.windows.AddWindow({}, u"Edit", kScreen, kWsVisible | kWsOverlappedWindow | kWsHScroll,
                               u"Untitled - Notepad");

@@ -60,5 +60,20 @@ TEST(SimRegistry, InjectedFaults) {
               kErrorAccessDenied);
 }
 
+TEST(SimRegistry, ClearedAccessLogStartsAgainWithTheNextAccess) {
+    SimRegistry registry;
+    registry.CreateKey(kPath);
+    RegistryKey key;
+    ASSERT_EQ(registry.RegOpenKeyExW(kHkeyLocalMachine, kPath, kKeyRead, key), kErrorSuccess);
+    ASSERT_EQ(registry.accessLog().size(), 1u);
+    registry.ClearAccessLog();
+    EXPECT_TRUE(registry.accessLog().empty());
+    EXPECT_EQ(registry.openKeyCount(), 1u);
+    EXPECT_EQ(registry.RegCloseKey(key), kErrorSuccess);
+    ASSERT_EQ(registry.accessLog().size(), 1u);
+    EXPECT_EQ(registry.accessLog()[0].operation, "close");
+    EXPECT_EQ(registry.accessLog()[0].path, u"SOFTWARE\\TEST");
+}
+
 }  // namespace
 }  // namespace q5::sim

@@ -155,6 +155,19 @@ TEST(CallJournalLinesTest, NewCallsFormatAsTheDryRunPrintsThem) {
                             "script scrollBy 0x20010 -10 0"));
 }
 
+TEST(CallJournalLinesTest, AJournalNotKeepingStoresNothingUntilItKeepsAgain) {
+    CallJournal journal;
+    journal.Record(LockCall{});
+    journal.SetKeeping(false);
+    journal.Record(CursorCall{1, 2});
+    journal.Note("dropped");
+    EXPECT_THAT(journal.AllLines(), ElementsAre("lock"));
+    journal.SetKeeping(true);
+    journal.Note("kept");
+    journal.Record(CursorCall{3, 4});
+    EXPECT_THAT(journal.AllLines(), ElementsAre("lock", "# kept", "cursor 3 4"));
+}
+
 TEST(SimProcessesTest, SnapshotsCopyTheListWhenTaken) {
     SimProcesses processes;
     processes.AddProcess(u"a.exe");

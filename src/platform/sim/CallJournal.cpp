@@ -80,11 +80,15 @@ std::string FormatCall(const PlatformCall& call) {
 }
 
 void CallJournal::Record(const PlatformCall& call) {
-    calls_.push_back(call);
+    if (keeping_) {
+        calls_.push_back(call);
+    }
 }
 
 void CallJournal::Note(std::string text) {
-    calls_.emplace_back(NoteCall{std::move(text)});
+    if (keeping_) {
+        calls_.emplace_back(NoteCall{std::move(text)});
+    }
 }
 
 std::vector<std::string> CallJournal::Lines() const {

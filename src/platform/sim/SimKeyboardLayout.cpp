@@ -1,5 +1,7 @@
 #include "platform/sim/SimKeyboardLayout.h"
 
+#include <array>
+
 #include "platform/Input.h"
 
 namespace q5::sim {
@@ -145,13 +147,19 @@ constexpr KeyEntry kKeys[] = {
     {0xB3, 0x22, 0},
 };
 
+// The first entry of every key code, indexed by the code: a macro played
+// back looks up every key it sends.
 const KeyEntry* FindByVk(std::uint8_t vk) {
-    for (const auto& key : kKeys) {
-        if (key.vk == vk) {
-            return &key;
+    static const std::array<const KeyEntry*, 256> byVk = [] {
+        std::array<const KeyEntry*, 256> index{};
+        for (const auto& key : kKeys) {
+            if (!index[key.vk]) {
+                index[key.vk] = &key;
+            }
         }
-    }
-    return nullptr;
+        return index;
+    }();
+    return byVk[vk];
 }
 
 }  // namespace
