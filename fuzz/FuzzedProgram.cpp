@@ -1,7 +1,6 @@
 #include "FuzzedProgram.h"
 
 #include <cstring>
-#include <memory>
 #include <vector>
 
 #include "i18n/Unicode.h"
@@ -75,23 +74,26 @@ void FuzzedProgram::Plant(std::u16string_view valueName, const std::uint8_t* dat
                                {kRegBinary, std::vector<std::uint8_t>(data, data + size)});
 }
 
-void FuzzedProgram::PlantThreeMacros() {
+void FuzzedProgram::PlantThreeMacros(bool again) {
     static bool planted = false;
-    if (planted) {
+    if (planted && !again) {
         return;
     }
     planted = true;
-    auto table = std::make_unique<MacroTable>();
-    for (std::uint8_t n = 0; n < 3; ++n) {
-        tagMACROINFO& macro = table->macros[n];
-        macro.steps[0].vk = static_cast<std::uint8_t>('A' + n);
-        macro.steps[1].vk = static_cast<std::uint8_t>('A' + n);
-        macro.steps[1].keyUp = 1;
-        macro.setStepCount(2);
-        macro.setLoopFlag(n);
-        macro.setLoopCount(n);
-    }
-    table->setCount(3);
+    static const MacroTable* table = [] {
+        auto* made = new MacroTable;
+        for (std::uint8_t n = 0; n < 3; ++n) {
+            tagMACROINFO& macro = made->macros[n];
+            macro.steps[0].vk = static_cast<std::uint8_t>('A' + n);
+            macro.steps[1].vk = static_cast<std::uint8_t>('A' + n);
+            macro.steps[1].keyUp = 1;
+            macro.setStepCount(2);
+            macro.setLoopFlag(n);
+            macro.setLoopCount(n);
+        }
+        made->setCount(3);
+        return made;
+    }();
     Plant(kMacroSettingValue, table->data(), MacroTable::kSize);
 }
 

@@ -39,8 +39,9 @@ struct FuzzedProgram {
     // Plants `size` bytes as the stored value `valueName`.
     void Plant(std::u16string_view valueName, const std::uint8_t* data, std::size_t size);
     // A stored macro table of three short macros, so that a record with code
-    // 20 has something to play (planted once for the run).
-    void PlantThreeMacros();
+    // 20 has something to play (planted once for the run, and `again` after
+    // an input stored other macros).
+    void PlantThreeMacros(bool again = false);
     // Every code of the driver's table, the time mark followed by both wheel
     // codes (zoom) and a few codes outside the table, one after another.
     void PerformEveryEvent();
