@@ -6,13 +6,14 @@
 
 namespace q5 {
 std::u16string LoadUtf16(std::span<const std::uint8_t> field) {
-    std::u16string text;
-    for (std::size_t i = 0; i + 1 < field.size(); i += 2) {
-        const auto unit = static_cast<char16_t>(LoadU16(&field[i]));
-        if (unit == u'\0') {
-            break;
-        }
-        text.push_back(unit);
+    // The length first, so the text is allocated once.
+    std::size_t units = 0;
+    while (2 * units + 1 < field.size() && LoadU16(&field[2 * units]) != 0) {
+        ++units;
+    }
+    std::u16string text(units, u'\0');
+    for (std::size_t i = 0; i < units; ++i) {
+        text[i] = static_cast<char16_t>(LoadU16(&field[2 * i]));
     }
     return text;
 }
