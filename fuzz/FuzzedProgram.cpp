@@ -1,7 +1,7 @@
 #include "FuzzedProgram.h"
 
 #include <cstring>
-#include <vector>
+#include <span>
 
 #include "i18n/Unicode.h"
 #include "model/GestureDispatcher.h"
@@ -70,8 +70,15 @@ FuzzedProgram::~FuzzedProgram() {
 
 void FuzzedProgram::Plant(std::u16string_view valueName, const std::uint8_t* data,
                           std::size_t size) {
-    Shared().registry.SetValue(kSettingsKey, valueName,
-                               {kRegBinary, std::vector<std::uint8_t>(data, data + size)});
+    // Written as the program writes a value, over the bytes of the last one:
+    // a large image planted for every input allocates nothing.
+    sim::SimRegistry& registry = Shared().registry;
+    RegistryKey key;
+    Require(registry.RegCreateKeyExW(kHkeyLocalMachine, kSettingsKey, kKeySetValue, key) ==
+            kErrorSuccess);
+    Require(registry.RegSetValueExW(key, valueName, kRegBinary, std::span(data, size)) ==
+            kErrorSuccess);
+    registry.RegCloseKey(key);
 }
 
 void FuzzedProgram::PlantThreeMacros(bool again) {

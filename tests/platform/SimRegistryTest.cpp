@@ -60,6 +60,21 @@ TEST(SimRegistry, InjectedFaults) {
               kErrorAccessDenied);
 }
 
+TEST(SimRegistry, ARewrittenValueHoldsExactlyTheNewTypeAndBytes) {
+    SimRegistry registry;
+    registry.CreateKey(kPath);
+    RegistryKey key;
+    ASSERT_EQ(registry.RegOpenKeyExW(kHkeyLocalMachine, kPath, kKeyRead, key), kErrorSuccess);
+    const std::vector<std::uint8_t> longer{1, 2, 3, 4, 5};
+    const std::vector<std::uint8_t> shorter{9, 8};
+    ASSERT_EQ(registry.RegSetValueExW(key, u"V", kRegBinary, longer), kErrorSuccess);
+    ASSERT_EQ(registry.RegSetValueExW(key, u"v", 4, shorter), kErrorSuccess);
+    EXPECT_EQ(registry.Value(kPath, u"V"), (RegistryValue{4, shorter}));
+    ASSERT_EQ(registry.RegSetValueExW(key, u"V", kRegBinary, longer), kErrorSuccess);
+    EXPECT_EQ(registry.Value(kPath, u"V"), (RegistryValue{kRegBinary, longer}));
+    registry.RegCloseKey(key);
+}
+
 TEST(SimRegistry, ClearedAccessLogStartsAgainWithTheNextAccess) {
     SimRegistry registry;
     registry.CreateKey(kPath);

@@ -81,7 +81,11 @@ long SimRegistry::RegSetValueExW(RegistryKey key, std::u16string_view name, std:
     if (!values || writesFail_) {
         return kErrorAccessDenied;
     }
-    (*values)[Normalise(name)] = RegistryValue{type, {data.begin(), data.end()}};
+    // Written over the value's own bytes, so a value rewritten at the same
+    // size allocates nothing.
+    RegistryValue& value = (*values)[Normalise(name)];
+    value.type = type;
+    value.data.assign(data.begin(), data.end());
     return kErrorSuccess;
 }
 
