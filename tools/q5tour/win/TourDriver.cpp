@@ -193,25 +193,12 @@ bool TourDriver::SelectSlot() {
 }
 
 bool TourDriver::OpenFunctionMenu() {
-    m_windowsBeforeMenu = VisibleTopLevelWindows();
+    const std::vector<HWND> before = VisibleTopLevelWindows();
     if (!ClickAt(m_main, FunctionButtonPoint())) {
         return false;
     }
-    const DWORD demo = ProcessOf(m_main);
-    const bool opened = WaitUntil(
-        [&] {
-            for (HWND hwnd : VisibleTopLevelWindows()) {
-                if (ProcessOf(hwnd) == demo && IsMenuWindow(hwnd) &&
-                    std::find(m_windowsBeforeMenu.begin(), m_windowsBeforeMenu.end(), hwnd) ==
-                        m_windowsBeforeMenu.end()) {
-                    m_menu = hwnd;
-                    return true;
-                }
-            }
-            return false;
-        },
-        kStepLimitMs);
-    return opened || Fail("the function menu did not open");
+    m_menu = NewMenuWindow(before);
+    return m_menu || Fail("the function menu did not open");
 }
 
 // Pointing at a heading opens its sub-menu: a second menu window of the
@@ -221,19 +208,28 @@ bool TourDriver::OpenSubMenu() {
     if (!MoveTo(m_menu, CenterOf(ItemRectIn(m_menu, path.CountAt(0), path.PositionAt(0))))) {
         return false;
     }
+    m_subMenu = NewMenuWindow({m_menu});
+    return m_subMenu || Fail("pointing at the heading did not open its sub-menu");
+}
+
+// The demo's menu window that shows up, other than those in `known`, or
+// null when none does in time.
+HWND TourDriver::NewMenuWindow(const std::vector<HWND>& known) const {
     const DWORD demo = ProcessOf(m_main);
-    const bool opened = WaitUntil(
+    HWND found = nullptr;
+    WaitUntil(
         [&] {
             for (HWND hwnd : VisibleTopLevelWindows()) {
-                if (hwnd != m_menu && ProcessOf(hwnd) == demo && IsMenuWindow(hwnd)) {
-                    m_subMenu = hwnd;
+                if (ProcessOf(hwnd) == demo && IsMenuWindow(hwnd) &&
+                    std::find(known.begin(), known.end(), hwnd) == known.end()) {
+                    found = hwnd;
                     return true;
                 }
             }
             return false;
         },
         kStepLimitMs);
-    return opened || Fail("pointing at the heading did not open its sub-menu");
+    return found;
 }
 
 // A click on the function's item in the sub-menu chooses it and closes the
@@ -284,44 +280,40 @@ bool TourDriver::OpenEditor(ActionCode item, const wchar_t* title) {
 
 // The key combination dialog catches Ctrl+Shift+S and shows it.
 bool TourDriver::CatchCombination() {
-    const RgbImage before = CaptureArea(m_editor, skin::kComboKeysText);
-    if (!PressKeys({VK_CONTROL, VK_SHIFT, 'S'})) {
-        return false;
-    }
-    return WaitUntil(
-               [&] { return CaptureArea(m_editor, skin::kComboKeysText).pixels != before.pixels; },
-               kStepLimitMs) ||
+    return ChangesArea(m_editor, skin::kComboKeysText,
+                       [this] {
+                           return PressKeys({VK_CONTROL, VK_SHIFT, 'S'});
+                       }) ||
            Fail("the key combination dialog showed no keys");
 }
 
 // The macro editor gets a new macro and records two keys into it, and the
 // click that stops the recording.
 bool TourDriver::RecordMacro() {
-    const RgbImage names = CaptureArea(m_editor, skin::kMacroNameList);
-    if (!ClickAt(m_editor, CenterOf(skin::kMacroNewButton))) {
-        return false;
-    }
-    if (!WaitUntil(
-            [&] { return CaptureArea(m_editor, skin::kMacroNameList).pixels != names.pixels; },
-            kStepLimitMs)) {
-        return Fail("New added no macro to the macro editor");
-    }
-    const RgbImage events = CaptureArea(m_editor, skin::kMacroEventList);
-    if (!ClickAt(m_editor, CenterOf(skin::kMacroRecordButton))) {
-        return false;
-    }
-    ::Sleep(kInputPauseMs);
-    if (!PressKeys({'H'}) || !PressKeys({'I'})) {
-        return false;
-    }
-    ::Sleep(kInputPauseMs);
-    if (!ClickAt(m_editor, CenterOf(skin::kMacroRecordButton))) {
-        return false;
-    }
-    return WaitUntil(
-               [&] { return CaptureArea(m_editor, skin::kMacroEventList).pixels != events.pixels; },
-               kStepLimitMs) ||
-           Fail("the macro editor recorded nothing");
+    const auto record = [this] {
+        if (!ClickAt(m_editor, CenterOf(skin::kMacroRecordButton))) {
+            return false;
+        }
+        ::Sleep(kInputPauseMs);
+        if (!PressKeys({'H'}) || !PressKeys({'I'})) {
+            return false;
+        }
+        ::Sleep(kInputPauseMs);
+        return ClickAt(m_editor, CenterOf(skin::kMacroRecordButton));
+    };
+    return (ChangesArea(m_editor, skin::kMacroNameList,
+                        [this] { return ClickAt(m_editor, CenterOf(skin::kMacroNewButton)); }) ||
+            Fail("New added no macro to the macro editor")) &&
+           (ChangesArea(m_editor, skin::kMacroEventList, record) ||
+            Fail("the macro editor recorded nothing"));
+}
+
+// Does `act`, then waits until the client area `area` of `window` shows
+// something else.
+bool TourDriver::ChangesArea(HWND window, const Rect& area, const std::function<bool()>& act) {
+    const RgbImage before = CaptureArea(window, area);
+    return act() && WaitUntil([&] { return CaptureArea(window, area).pixels != before.pixels; },
+                              kStepLimitMs);
 }
 
 // The keys go down in order and come up in the reverse order, as a chord.
@@ -353,12 +345,8 @@ bool TourDriver::CloseEditor() {
 // The panel shows another page of pictures after a click on its next-page
 // arrow, and the first again after one on the previous-page arrow.
 bool TourDriver::ShowSecondPanelPage() {
-    const RgbImage firstPage = CapturePanel();
-    if (!ClickAt(m_main, NextPageButtonPoint())) {
-        return false;
-    }
-    m_secondPageShown =
-        WaitUntil([&] { return CapturePanel().pixels != firstPage.pixels; }, kStepLimitMs);
+    m_secondPageShown = ChangesArea(m_main, skin::kMainPanel,
+                                    [this] { return ClickAt(m_main, NextPageButtonPoint()); });
     return m_secondPageShown || Fail("the next-page arrow did not change the panel");
 }
 
@@ -366,16 +354,9 @@ bool TourDriver::RestoreFirstPanelPage() {
     if (!std::exchange(m_secondPageShown, false)) {
         return true;
     }
-    const RgbImage secondPage = CapturePanel();
-    if (!ClickAt(m_main, PreviousPageButtonPoint())) {
-        return false;
-    }
-    return WaitUntil([&] { return CapturePanel().pixels != secondPage.pixels; }, kStepLimitMs) ||
+    return ChangesArea(m_main, skin::kMainPanel,
+                       [this] { return ClickAt(m_main, PreviousPageButtonPoint()); }) ||
            Fail("the previous-page arrow did not change the panel");
-}
-
-RgbImage TourDriver::CapturePanel() const {
-    return CaptureArea(m_main, skin::kMainPanel);
 }
 
 RgbImage TourDriver::CaptureArea(HWND window, const Rect& client) {

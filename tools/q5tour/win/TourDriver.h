@@ -9,6 +9,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <initializer_list>
 #include <string>
 #include <vector>
@@ -52,7 +53,8 @@ private:
     bool ClickAt(HWND window, Point client);
     bool MoveTo(HWND window, Point client);
     bool PressKeys(std::initializer_list<WORD> keys);
-    RgbImage CapturePanel() const;
+    HWND NewMenuWindow(const std::vector<HWND>& known) const;
+    bool ChangesArea(HWND window, const Rect& area, const std::function<bool()>& act);
     static RgbImage CaptureArea(HWND window, const Rect& client);
     bool Screenshot(std::string_view name);
     static RgbImage CaptureSettled(const RECT& area);
@@ -63,8 +65,7 @@ private:
     HWND m_main = nullptr;
     HWND m_menu = nullptr;
     HWND m_subMenu = nullptr;
-    HWND m_editor = nullptr;  // the open editor dialog, shown in the screenshot
-    std::vector<HWND> m_windowsBeforeMenu;
+    HWND m_editor = nullptr;         // the open editor dialog, shown in the screenshot
     bool m_secondPageShown = false;  // the panel's first page is shown again after the picture
 };
 
