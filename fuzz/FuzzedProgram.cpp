@@ -59,8 +59,11 @@ FuzzedProgram::FuzzedProgram() : store(ZeroedStore()), program(desktop, ShippedL
     desktop.clock.SetTick(kStartTick);
     desktop.windows.AddWindow({}, u"Edit", kScreen, kWsVisible | kWsOverlappedWindow | kWsHScroll,
                               u"Untitled - Notepad");
+    // Macro playback reads the foreground window's title before every step;
+    // a title this short is copied without an allocation, which halves the
+    // time of an input that plays long macros under AddressSanitizer.
     desktop.windows.SetForeground(
-        desktop.windows.AddWindow({}, u"Notepad", Rect{}, kWsVisible, u"Untitled - Notepad"));
+        desktop.windows.AddWindow({}, u"Notepad", Rect{}, kWsVisible, u"Notepad"));
     desktop.windows.SetCursor(kCursor);
 }
 
