@@ -1,7 +1,10 @@
 #include "SettingsCommand.h"
 
 #include <algorithm>
+#include <array>
+#include <cstdint>
 #include <cstdio>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -102,27 +105,48 @@ void AppendRecord(std::string& report, const std::string& label, Input& input,
               Utf16ToUtf8(name) + "\"" + (detail.empty() ? "" : "  ") + detail + "\n";
 }
 
-std::string StepText(Input& input, const MacroStep& step) {
-    std::string text = Utf16ToUtf8(KeyName(input, step.vk));
-    text += StringPrintf(" (0x%02x) %s", unsigned{step.vk}, step.keyUp ? "up" : "down");
-    if (step.delayAfter() != 0) {
-        text += StringPrintf(", then %d ms", step.delayAfter());
+// Key names, looked up once per report: a table of a hundred macros can hold
+// twenty thousand steps.
+class StepKeyNames {
+public:
+    explicit StepKeyNames(Input& input) : input_(input) {}
+
+    const std::string& Of(std::uint8_t code) {
+        std::optional<std::string>& name = names_[code];
+        if (!name) {
+            name = Utf16ToUtf8(KeyName(input_, code));
+        }
+        return *name;
     }
-    return text;
+
+private:
+    Input& input_;
+    std::array<std::optional<std::string>, 256> names_;
+};
+
+void AppendStep(std::string& report, std::size_t number, const MacroStep& step,
+                StepKeyNames& names) {
+    StringAppendF(report, "  %3u ", static_cast<unsigned>(number));
+    report += names.Of(step.vk);
+    StringAppendF(report, " (0x%02x) %s", unsigned{step.vk}, step.keyUp ? "up" : "down");
+    if (step.delayAfter() != 0) {
+        StringAppendF(report, ", then %d ms", step.delayAfter());
+    }
+    report += '\n';
 }
 
 void AppendMacros(std::string& report, Input& input, const MacroTable& table) {
-    report += StringPrintf("macros: %u in use (stored count %u)\n",
-                           static_cast<unsigned>(table.count()), table.storedCount());
+    StringAppendF(report, "macros: %u in use (stored count %u)\n",
+                  static_cast<unsigned>(table.count()), table.storedCount());
+    StepKeyNames names(input);
     for (std::size_t n = 0; n < table.count(); ++n) {
         const tagMACROINFO& macro = table.macros[n];
-        report += StringPrintf("macro %2u \"", static_cast<unsigned>(n)) +
-                  Utf16ToUtf8(macro.name()) +
-                  StringPrintf("\" delay=%d loop=%d count=%d steps=%u\n", macro.delayFlag(),
-                               macro.loopFlag(), macro.loopCount(), unsigned{macro.stepCount()});
+        StringAppendF(report, "macro %2u \"", static_cast<unsigned>(n));
+        report += Utf16ToUtf8(macro.name());
+        StringAppendF(report, "\" delay=%d loop=%d count=%d steps=%u\n", macro.delayFlag(),
+                      macro.loopFlag(), macro.loopCount(), unsigned{macro.stepCount()});
         for (std::size_t i = 0; i < macro.usedSteps(); ++i) {
-            report += StringPrintf("  %3u ", static_cast<unsigned>(i + 1)) +
-                      StepText(input, macro.steps[i]) + "\n";
+            AppendStep(report, i + 1, macro.steps[i], names);
         }
     }
 }
