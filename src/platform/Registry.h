@@ -16,7 +16,10 @@ struct RegistryKey {
     bool operator==(const RegistryKey&) const = default;
 };
 
-inline constexpr RegistryKey kHkeyLocalMachine{0x80000002};
+// HKEY_LOCAL_MACHINE as the system defines it: the 32-bit value 0x80000002
+// sign-extended, so a 64-bit program passes 0xFFFFFFFF80000002.
+inline constexpr RegistryKey kHkeyLocalMachine{static_cast<std::uintptr_t>(
+    static_cast<std::intptr_t>(static_cast<std::int32_t>(0x80000002u)))};
 
 // Status codes (the Win32 error codes the registry functions return).
 inline constexpr long kErrorSuccess = 0;

@@ -54,6 +54,12 @@ protected:
     win::WinPlatform os;
 };
 
+// The predefined key is a handle value the system recognises as it stands;
+// a 64-bit program must pass it sign-extended, as the system's headers do.
+TEST_F(RegistryRoundTripTest, TheMachineKeyIsTheSystemsPredefinedHandle) {
+    EXPECT_EQ(reinterpret_cast<std::uintptr_t>(HKEY_LOCAL_MACHINE), kHkeyLocalMachine.value);
+}
+
 TEST_F(RegistryRoundTripTest, ForeignBytesAreWrittenBackByteForByte) {
     auto settings = Pattern(ButtonSetting::kSize, 1);
     const auto names = Pattern(ButtonName::kSize, 2);
