@@ -231,9 +231,12 @@ void MacroEditor::NameSelectionChanged(int selection) {
 
 void MacroEditor::Confirm() {
     EndRecording();
-    RenumberSlots();
+    const bool activeRenumbered = RenumberSlots();
     list_.StoreInto(os_.settings.macros());
     os_.settings.SaveMacroTable();
+    if (activeRenumbered) {
+        os_.settings.SaveActiveAssignment();
+    }
 }
 
 void MacroEditor::Cancel() {
@@ -292,25 +295,35 @@ bool MacroEditor::InUse(int position) const {
         return false;
     }
     bool used = false;
-    ForEachMacroRecord(os_.settings.working(), [&](const ActionRecord& record) {
+    const auto plays = [&](const ActionRecord& record) {
         used = used || record.macroNumber() == stored;
-    });
+    };
+    ForEachMacroRecord(os_.settings.working(), plays);
+    ForEachMacroRecord(os_.settings.active(), plays);
     return used;
 }
 
-void MacroEditor::RenumberSlots() {
+bool MacroEditor::RenumberSlots() {
     std::vector<int> deleted;
     for (int stored = 0; stored < static_cast<int>(storedCount_); ++stored) {
         if (std::find(origins_.begin(), origins_.end(), stored) == origins_.end()) {
             deleted.push_back(stored);
         }
     }
-    ForEachMacroRecord(os_.settings.working(), [&](ActionRecord& record) {
-        const int number = record.macroNumber();
-        const auto below = std::count_if(deleted.begin(), deleted.end(),
-                                         [number](int gone) { return gone < number; });
-        record.setMacroNumber(static_cast<std::uint8_t>(number - below));
-    });
+    // Each record follows its macro: lowered by the deleted macros before it.
+    const auto follow = [&deleted](ButtonSetting& setting) {
+        bool changed = false;
+        ForEachMacroRecord(setting, [&](ActionRecord& record) {
+            const int number = record.macroNumber();
+            const auto below = std::count_if(deleted.begin(), deleted.end(),
+                                             [number](int gone) { return gone < number; });
+            record.setMacroNumber(static_cast<std::uint8_t>(number - below));
+            changed = changed || below > 0;
+        });
+        return changed;
+    };
+    follow(os_.settings.working());
+    return follow(os_.settings.active());
 }
 
 std::u16string MacroEditor::NewMacroName() const {

@@ -8,7 +8,11 @@
  *
  * Macro numbers in the gesture slots follow the macros only when OK saves
  * them: Delete keeps the slots as they are until then, so Cancel leaves the
- * slots and the stored macros exactly as they were.
+ * slots and the stored macros exactly as they were. The numbers follow in
+ * both copies of the assignment: the working copy, and the active one that
+ * gestures play and that is stored; a macro that either copy plays cannot be
+ * deleted. So the stored assignment and the stored table always agree, and
+ * no gesture plays another macro after a deletion, Apply or not.
  */
 #pragma once
 
@@ -73,8 +77,9 @@ public:
     void PressLoopBox();
     void PressNew();
     void PressDelete();
-    // OK: ends a recording, renumbers the slots after deletions and saves
-    // the macros. Cancel (also closing) ends a recording and keeps nothing.
+    // OK: ends a recording, renumbers the slots of both copies after
+    // deletions and saves the macros (and the active copy, when it changed).
+    // Cancel (also closing) ends a recording and keeps nothing.
     void Confirm();
     void Cancel();
 
@@ -122,7 +127,8 @@ private:
     void SetCountText(const std::u16string& text, bool stores);
     void SelectName(int position);
     bool InUse(int position) const;
-    void RenumberSlots();
+    // True when the active copy changed.
+    bool RenumberSlots();
     std::u16string NewMacroName() const;
     std::int32_t CountNumber() const;
     void Message(std::u16string_view text, std::u16string_view caption);

@@ -100,6 +100,16 @@ bool SettingsStore::SaveMacroTable() {
     return WriteMacroTable(false);
 }
 
+bool SettingsStore::SaveActiveAssignment() {
+    RegistryKey key;
+    if (!OpenKey(key)) {
+        return false;
+    }
+    const bool written = WriteValue(key, kButtonSettingValue, BytesOf(active()));
+    registry_.RegCloseKey(key);
+    return written;
+}
+
 bool SettingsStore::WriteMacroTable(bool createKey) {
     RegistryKey key;
     if (!(createKey ? OpenOrCreateKey(key) : OpenKey(key))) {

@@ -45,6 +45,9 @@ public:
 
     ButtonSetting& working() { return images_->working; }
     const ButtonSetting& active() const { return images_->active; }
+    // The active copy changes outside Apply only where macros it plays move
+    // to new numbers because the macro editor deleted macros before them.
+    ButtonSetting& active() { return images_->active; }
     ButtonName& names() { return images_->names; }
     MacroTable& macros() { return images_->macros; }
 
@@ -61,6 +64,10 @@ public:
     // Writes only the macro table, into an existing key (the macro editor's
     // save on OK); true when it was written.
     bool SaveMacroTable();
+    // Writes the active copy as the stored assignment, into an existing key:
+    // after the macro editor renumbered its macro records, so that the stored
+    // assignment plays the same macros as the stored table. True when written.
+    bool SaveActiveAssignment();
 
 private:
     struct Images {

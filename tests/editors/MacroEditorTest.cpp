@@ -428,6 +428,52 @@ TEST_F(MacroEditorTest, DeleteThenOkRenumbersTheSlotsThatPlayLaterMacros) {
               MacroTable::kSize);
 }
 
+// Gestures play the active copy, and the stored assignment is the active
+// copy: both must follow the macros that OK stores, or a gesture plays the
+// macro that moved into its number, now and after the next start.
+TEST_F(MacroEditorTest, DeleteThenOkRenumbersTheAppliedSlotsAndStoresThem) {
+    Store({Macro(u"a"), Macro(u"b"), Macro(u"c")});
+    SlotPlays(5, 2);
+    store.Activate();
+    store.working().slot(5).setCode(ActionCode::Copy);  // changed, not applied
+    MacroEditor& e = Open(-1);
+    e.NameSelectionChanged(0);
+    e.PressDelete();
+    EXPECT_EQ(store.active().slot(5).macroNumber(), 2);  // nothing before OK
+
+    e.Confirm();
+    EXPECT_EQ(store.active().slot(5).macroNumber(), 1);
+    EXPECT_EQ(store.macros().macros[1].name(), u"c");
+    EXPECT_EQ(store.working().slot(5).code(), ActionCode::Copy);
+    const auto stored = desktop.registry.Value(kSettingsKey, kButtonSettingValue);
+    ASSERT_TRUE(stored.has_value());
+    const std::uint8_t* active = store.active().data();
+    EXPECT_EQ(stored->data, std::vector<std::uint8_t>(active, active + ButtonSetting::kSize));
+}
+
+TEST_F(MacroEditorTest, AMacroOnlyTheAppliedCopyPlaysCannotBeDeleted) {
+    Store({Macro(u"a"), Macro(u"b")});
+    SlotPlays(7, 1);
+    store.Activate();
+    store.working().slot(7).setCode(ActionCode::Copy);  // changed, not applied
+    MacroEditor& e = Open(1);
+    e.PressDelete();
+    EXPECT_THAT(e.names(), ElementsAre(u"a", u"b"));
+    EXPECT_THAT(Messages(), ElementsAre("messagebox 0x77 \"Macro editor\" \"In use\" 0x0"));
+}
+
+TEST_F(MacroEditorTest, OkWritesTheAssignmentOnlyWhenAnAppliedSlotMoved) {
+    Store({Macro(u"a"), Macro(u"b"), Macro(u"c")});
+    SlotPlays(0, 0);
+    store.Activate();
+    MacroEditor& e = Open(2);
+    e.PressDelete();  // after every macro a slot plays
+    e.Confirm();
+    EXPECT_TRUE(MacrosStored());
+    EXPECT_FALSE(desktop.registry.Value(kSettingsKey, kButtonSettingValue).has_value());
+    EXPECT_EQ(store.active().slot(0).macroNumber(), 0);
+}
+
 TEST_F(MacroEditorTest, DeleteThenCancelLeavesSlotsAndMacrosAsTheyWere) {
     Store({Macro(u"a"), Macro(u"b"), Macro(u"c")});
     SlotPlays(0, 2);
