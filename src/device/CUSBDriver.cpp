@@ -131,6 +131,9 @@ void CUSBDriver::RunWorker() {
         {
             std::lock_guard fetching(fetchMutex_);
             const KernelHandle device = CurrentDevice();
+            // A fetch that succeeds without writing the buffer must give no
+            // event, not the previous one again.
+            event.setEventCode(0);
             if (device && platform_.deviceIo.DeviceIoControl(
                               device, kIoctlFetchEvent, event.bytes(), event.bytes(), nullptr)) {
                 code = event.eventCode();

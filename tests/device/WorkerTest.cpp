@@ -86,6 +86,19 @@ TEST_F(WorkerTest, RefusedFetchPostsNothing) {
     EXPECT_EQ(sim.posting.Posted()[0].message.wParam, 0x80000008u);
 }
 
+// A driver may answer a fetch it has nothing for with success and no bytes;
+// the last gesture must not be performed again (a second Alt+F4).
+TEST_F(WorkerTest, AFetchThatGivesNothingDoesNotRepeatTheLastEvent) {
+    ASSERT_TRUE(driver.OpenDevice());
+    sim.receiver.AnswerEmptyFetches(true);
+    ASSERT_TRUE(sim.receiver.QueueEvent(0x80000008));
+    ASSERT_TRUE(sim.posting.WaitForCount(1, 5s));
+    sim.threads.ReleaseSemaphore(driver.semaphore(), 1);
+    ASSERT_TRUE(sim.posting.WaitForCount(2, 5s));
+    EXPECT_EQ(sim.posting.Posted()[0].message.wParam, 0x80000008u);
+    EXPECT_EQ(sim.posting.Posted()[1].message.wParam, 0u);
+}
+
 TEST_F(WorkerTest, NoTargetWindowNoPost) {
     sim::SimPlatform other;
     other.receiver.PlugIn();

@@ -111,8 +111,14 @@ bool SimReceiver::Execute(KernelHandle device, const DriverCommand& command) {
 bool SimReceiver::Fetch(std::span<const std::uint8_t> input, std::span<std::uint8_t> output,
                         std::uint32_t* bytesReturned) {
     if (refuseFetches_ || input.size() != DeviceEvent::kSize ||
-        output.size() < DeviceEvent::kSize || queue_.empty()) {
+        output.size() < DeviceEvent::kSize) {
         return false;
+    }
+    if (queue_.empty()) {
+        if (answerEmptyFetches_ && bytesReturned != nullptr) {
+            *bytesReturned = 0;
+        }
+        return answerEmptyFetches_;
     }
     DeviceEvent event;
     std::copy(input.begin(), input.end(), event.bytes().begin());
@@ -170,6 +176,11 @@ void SimReceiver::RefuseCommands() {
 void SimReceiver::RefuseFetches(bool refuse) {
     std::lock_guard lock(mutex_);
     refuseFetches_ = refuse;
+}
+
+void SimReceiver::AnswerEmptyFetches(bool answer) {
+    std::lock_guard lock(mutex_);
+    answerEmptyFetches_ = answer;
 }
 
 void SimReceiver::AcceptEverything() {

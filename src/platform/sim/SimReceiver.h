@@ -68,6 +68,9 @@ public:
     void RefuseCommand(std::uint32_t command);
     void RefuseCommands();
     void RefuseFetches(bool refuse);
+    // A fetch with no event queued succeeds and writes nothing (returning 0
+    // bytes), as a driver may answer it; otherwise such a fetch fails.
+    void AnswerEmptyFetches(bool answer);
     void AcceptEverything();
 
     // Queues one gesture event and releases the registered semaphore for it.
@@ -114,6 +117,7 @@ private:
     std::set<std::uint32_t> refused_;
     bool refuseAllCommands_ = false;
     bool refuseFetches_ = false;
+    bool answerEmptyFetches_ = false;
     std::size_t fetches_ = 0;
     std::size_t requestsOnClosedHandles_ = 0;
     std::vector<ReceivedCommand> log_;
