@@ -61,6 +61,11 @@ bool CQ5ConfigApp::ShowRunningInstance() {
     if (!running) {
         return false;
     }
+    // This process was started by the user and may bring a window to the
+    // front; the running one may not unless it is given that right.
+    DWORD runningProcess = 0;
+    ::GetWindowThreadProcessId(running, &runningProcess);
+    ::AllowSetForegroundWindow(runningProcess);
     ::PostMessageW(running, kShowInstanceMessage, 0, kShowInstanceClick);
     return true;
 }

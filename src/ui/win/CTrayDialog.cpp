@@ -33,6 +33,11 @@ void CTrayDialog::AddTrayIcon() {
     m_trayData.hIcon = ::LoadIconW(AppInstance(), MAKEINTRESOURCEW(Q5_IDI_APP));
     const std::u16string tip = CutTrayTip(m_texts ? m_texts("tc_mouse_title") : std::u16string());
     tip.copy(reinterpret_cast<char16_t*>(m_trayData.szTip), tip.size());
+    // The program runs elevated and the shell does not: Windows keeps the
+    // shell's registered "TaskbarCreated" broadcast from elevated windows
+    // unless they let it in, and without it the icon would be lost for good
+    // when the shell restarts or starts after the program.
+    ::ChangeWindowMessageFilterEx(m_hWnd, m_taskbarCreated, MSGFLT_ALLOW, nullptr);
     m_shellNotify(NIM_ADD, &m_trayData);
 }
 
@@ -51,6 +56,9 @@ void CTrayDialog::ShowMainWindow() {
     ::Sleep(1);
     ::SetWindowPlacement(m_hWnd, &m_placement);
     ShowWindow(SW_SHOW);
+    // Shown at a second start too, whose process passed on its right to
+    // bring a window to the front: otherwise it would stay behind.
+    ::SetForegroundWindow(m_hWnd);
 }
 
 LRESULT CTrayDialog::OnTrayNotify(WPARAM, LPARAM mouseMessage) {
@@ -81,6 +89,9 @@ void CTrayDialog::ShowTrayMenu() {
     POINT cursor{};
     ::GetCursorPos(&cursor);
     menu.TrackPopupMenu(TPM_RIGHTBUTTON, cursor.x, cursor.y, *this);
+    // Without a message after the menu ends, the next right-click on the
+    // icon shows the menu and closes it at once.
+    PostMessageW(WM_NULL);
     menu.DestroyMenu();
 }
 
