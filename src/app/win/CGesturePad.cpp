@@ -56,6 +56,10 @@ bool CGesturePad::Create(HWND owner) {
     // A top-level window's "parent" slot holds its owner: the pad stays
     // above the main window and goes with it.
     ::SetWindowLongPtrW(m_hWnd, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(owner));
+    // The demo runs elevated, q5tool gesture as the user: Windows keeps
+    // WM_COPYDATA from a less privileged process unless the pad lets it in.
+    // The pad takes nothing but its strictly checked gesture records.
+    ::ChangeWindowMessageFilterEx(m_hWnd, WM_COPYDATA, MSGFLT_ALLOW, nullptr);
     CreateControls();
     PlaceBesideOwner();
     ShowWindow(SW_SHOWNOACTIVATE);
