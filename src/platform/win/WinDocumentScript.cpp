@@ -5,8 +5,23 @@
 #include <mshtml.h>
 #include <objbase.h>
 
+#include <string>
+
 namespace q5::win {
 namespace {
+
+// The program runs elevated: a system library is loaded from the system
+// folder by its full path, never found by name in the program's own folder,
+// where anybody who can write there could plant one. Empty when the system
+// folder cannot be told.
+std::wstring SystemLibraryPath(const wchar_t* name) {
+    wchar_t folder[MAX_PATH] = {};
+    const UINT length = ::GetSystemDirectoryW(folder, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH) {
+        return {};
+    }
+    return std::wstring(folder, length) + L"\\" + name;
+}
 
 using ObjectFromLresultEntry = HRESULT(WINAPI*)(LRESULT, REFIID, WPARAM, void**);
 
@@ -35,7 +50,8 @@ private:
 DocumentScrollResult WinDocumentScript::ScrollBy(WindowHandle window, std::int32_t dx,
                                                  std::int32_t dy) {
     const HRESULT initialised = ::CoInitialize(nullptr);
-    const HMODULE library = ::LoadLibraryW(L"OLEACC.DLL");
+    const std::wstring path = SystemLibraryPath(L"OLEACC.DLL");
+    const HMODULE library = path.empty() ? nullptr : ::LoadLibraryW(path.c_str());
     DocumentScrollResult result = DocumentScrollResult::kNoLibrary;
     if (library) {
         result = ScrollWithLibrary(library, window, dx, dy);
