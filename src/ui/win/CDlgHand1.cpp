@@ -120,6 +120,10 @@ void CDlgHand1::SelectSlot(int slot, int selected) {
     Apply(m_state.SelectSlot(slot, selected));
 }
 
+BOOL CDlgHand1::PreTranslateMessage(MSG*) {
+    return FALSE;
+}
+
 BOOL CDlgHand1::OnCommand(WPARAM wParam, LPARAM lParam) {
     const HWND from = reinterpret_cast<HWND>(lParam);
     for (int slot = 0; from && slot < kSlotCount; ++slot) {

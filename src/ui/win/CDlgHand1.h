@@ -41,8 +41,17 @@ public:
     CGDIBitmapBtn& LabelButton(int slot) { return m_labels.at(Index(slot)); }
     const GesturePanelState& State() const { return m_state; }
 
+    // The panel has no keyboard handling of its own: its key messages go on
+    // to the main window's filter, so keys on a picture do what they do in
+    // the main window.
+    BOOL PreTranslateMessage(MSG* msg) override;
+
 protected:
     BOOL OnInitDialog() override;
+    // A panel is never ended by IDOK or IDCANCEL; it lives as long as the
+    // main window.
+    void OnOK() override {}
+    void OnCancel() override {}
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
     LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
 

@@ -18,6 +18,7 @@
 #include "WinHookRecorder.h"
 #include "model/ButtonSetting.h"
 #include "model/GestureDispatcher.h"
+#include "ui/GesturePanelLayout.h"
 #include "ui/ResourceIds.h"
 #include "ui/SkinLayout.h"
 #include "ui/win/WinUiTestSupport.h"
@@ -71,6 +72,18 @@ protected:
             return hwnd != window && std::wstring(title) != L"Gesture Pad";
         });
     }
+    // A shown dialog window of the program other than the main window and
+    // the demo's pad.
+    HWND ShownDialog() {
+        return test::ShownWindowOf(::GetProcessId(first.hProcess), [this](HWND hwnd) {
+            wchar_t name[32]{};
+            wchar_t title[64]{};
+            ::GetClassNameW(hwnd, name, 32);
+            ::GetWindowTextW(hwnd, title, 64);
+            return hwnd != window && std::wstring(name) == L"#32770" &&
+                   std::wstring(title) != L"Gesture Pad";
+        });
+    }
     void TearDown() override {
         test::EndProcess(first);
         test::ForgetStoredSettings();
@@ -85,6 +98,19 @@ protected:
         // Wait until the button is really on the screen there.
         ASSERT_TRUE(
             test::WaitUntil([&] { return ::GetParent(::WindowFromPoint(p)) == window; }, 5000));
+        test::ClickAt(p.x, p.y);
+        test::Settle();
+        ::Sleep(150);
+    }
+    // The gesture picture panel, a child window of the main window.
+    HWND Panel() const { return ::FindWindowExW(window, nullptr, L"#32770", nullptr); }
+    // Clicks the centre of `r`, a rectangle of the picture panel.
+    void ClickInPanel(const Rect& r) {
+        const Rect& panel = skin::kMainPanel;
+        const POINT p = At(
+            {panel.left + r.left, panel.top + r.top, panel.left + r.right, panel.top + r.bottom});
+        ASSERT_TRUE(test::WaitUntil(
+            [&] { return ::GetParent(::WindowFromPoint(p)) == Panel() && Panel(); }, 5000));
         test::ClickAt(p.x, p.y);
         test::Settle();
         ::Sleep(150);
@@ -199,6 +225,51 @@ TEST_F(ProgramTest, AssignApplyKeysAndCloseFromTheMenu) {
     EXPECT_EQ(::WaitForSingleObject(first.hProcess, 10000), WAIT_OBJECT_0);
     // Nothing saved on closing.
     EXPECT_EQ(StoredCode(3), 65);
+}
+
+TEST_F(ProgramTest, KeysOnAGesturePictureDoNothing) {
+    Launch(kDemo);
+    ShowWindowFromTheIcon();
+    EXPECT_TRUE(test::WaitUntil([this] { return MouseShown(); }, 3000));
+    const HWND panel = Panel();
+    ASSERT_NE(panel, nullptr);
+
+    // The picture of slot 2 takes the focus and selects its slot.
+    const Rect picture = PanelSlotLayoutOf(2).picture;
+    ClickInPanel(picture);
+    ASSERT_TRUE(test::WaitUntil([this] { return !MouseShown(); }, 3000));
+    GUITHREADINFO gui{};
+    gui.cbSize = sizeof gui;
+    ASSERT_TRUE(::GetGUIThreadInfo(::GetWindowThreadProcessId(window, nullptr), &gui));
+    EXPECT_TRUE(::IsChild(panel, gui.hwndFocus)) << gui.hwndFocus;
+
+    // Escape, Enter and Space there are treated as in the main window: they
+    // do nothing. The panel stays, the slot stays selected, nothing opens.
+    for (WORD vk : {VK_ESCAPE, VK_RETURN, VK_SPACE}) {
+        PressKey(vk);
+        test::Settle();
+    }
+    ::Sleep(500);
+    test::Settle();
+    EXPECT_TRUE(Running());
+    ASSERT_TRUE(::IsWindow(panel));
+    EXPECT_TRUE(::IsWindowVisible(panel));
+    EXPECT_EQ(Panel(), panel);
+    EXPECT_TRUE(::IsWindowVisible(window));
+    EXPECT_FALSE(MouseShown());
+    // No dialog opened (the picture's tooltip may show).
+    EXPECT_EQ(ShownDialog(), nullptr);
+    EXPECT_EQ(test::ShownMenuWindow(::GetProcessId(first.hProcess), 0), nullptr);
+    EXPECT_EQ(::FindWindowW(L"#32768", nullptr), nullptr);
+    const Rect& slot2 = skin::kMainSlotButtons[2];
+    EXPECT_EQ(Pixel(slot2.left + 2, slot2.top + 2),
+              test::ResourcePixel(Q5_IDB_MAIN_HIGHLIGHT, slot2.left + 2, slot2.top + 2));
+    EXPECT_FALSE(StoredCode(2).has_value());
+
+    // The pictures still answer: a second click deselects the slot.
+    ClickInPanel(picture);
+    EXPECT_TRUE(test::WaitUntil([this] { return MouseShown(); }, 3000));
+    EXPECT_FALSE(StoredCode(2).has_value());
 }
 
 TEST_F(ProgramTest, TheOnlyLeftClickIsKept) {
