@@ -33,7 +33,7 @@ std::optional<std::uint8_t> AssignmentEditor::ChooseCode(int slot, std::uint16_t
             return static_cast<std::uint8_t>(top);
         case ToByte(ActionCode::CombinationKeys): {
             const std::optional<Combination> keys = dialogs.EditCombination();
-            if (!keys || !keys->IsValid()) {
+            if (!keys || !keys->IsValid() || closed_) {
                 return std::nullopt;
             }
             record.setCombination(*keys);
@@ -41,7 +41,7 @@ std::optional<std::uint8_t> AssignmentEditor::ChooseCode(int slot, std::uint16_t
         }
         case ToByte(ActionCode::Macro): {
             const std::optional<std::uint8_t> macro = dialogs.EditMacro(record.macroNumber());
-            if (!macro) {
+            if (!macro || closed_) {
                 return std::nullopt;
             }
             record.setMacroNumber(*macro);
@@ -65,11 +65,14 @@ std::u16string AssignmentEditor::RestoreDefault(int slot) {
 }
 
 void AssignmentEditor::ResetToFactory() {
+    if (closed_) {
+        return;
+    }
     store_.ResetToFactory([this](ActionCode code) { return text_.Label(code); });
 }
 
 bool AssignmentEditor::Apply(ConfigurationPusher& pusher, WindowHandle owner) {
-    return store_.ApplySettings(pusher, owner);
+    return !closed_ && store_.ApplySettings(pusher, owner);
 }
 
 std::u16string AssignmentEditor::TextOf(int slot, std::uint8_t code) const {

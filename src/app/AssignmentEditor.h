@@ -3,7 +3,8 @@
  * in the function menu (with the left-click rule and the two editors),
  * the restore-default button, and Reset. Each change writes the working
  * copy and the slot's name in ButtonName; only Apply and Reset make it
- * active, push it to the driver and save it.
+ * active, push it to the driver and save it. Once the window is closing,
+ * nothing changes any more.
  */
 #pragma once
 
@@ -45,6 +46,12 @@ public:
     void ResetToFactory();
     bool Apply(ConfigurationPusher& pusher, WindowHandle owner);
 
+    // The main window is closing. A dialog still open may return after this
+    // (the Reset question, an editor): from now on nothing is reset,
+    // assigned, made active or saved.
+    void Close() { closed_ = true; }
+    bool closed() const { return closed_; }
+
     // The display text of `code` for the record of `slot` in the working copy.
     std::u16string TextOf(int slot, std::uint8_t code) const;
 
@@ -55,6 +62,7 @@ private:
 
     SettingsStore& store_;
     const DisplayText& text_;
+    bool closed_ = false;
 };
 
 }  // namespace q5

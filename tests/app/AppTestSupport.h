@@ -5,6 +5,7 @@
  */
 #pragma once
 
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -39,12 +40,16 @@ class ScriptedDialogs final : public AssignmentDialogs {
 public:
     std::optional<Combination> EditCombination() override {
         ++combinationRuns;
+        WhileOpen();
         return combination;
     }
     std::optional<std::uint8_t> EditMacro(std::uint8_t preselected) override {
         preselectedMacros.push_back(preselected);
+        WhileOpen();
         return macro;
     }
+    // What happens while an editor is open (the program closing, say).
+    std::function<void()> whileOpen;
     void RefuseLeftClick() override { ++refusals; }
 
     std::optional<Combination> combination;
@@ -52,6 +57,13 @@ public:
     int combinationRuns = 0;
     std::vector<std::uint8_t> preselectedMacros;
     int refusals = 0;
+
+private:
+    void WhileOpen() const {
+        if (whileOpen) {
+            whileOpen();
+        }
+    }
 };
 
 class RecordingPusher final : public ConfigurationPusher {

@@ -163,5 +163,41 @@ TEST_F(AssignmentEditorTest, ResetRestoresEveryFactoryNameAndSaves) {
     EXPECT_EQ(StoredSetting()->at(16 + 3 * 526 + 1), 9);
 }
 
+TEST_F(AssignmentEditorTest, ClosedNeitherResetsNorSaves) {
+    ASSERT_TRUE(editor.AssignFunction(3, kCopy, kBasicHeading, dialogs));
+    ASSERT_TRUE(editor.Apply(pusher, {}));
+    ASSERT_TRUE(editor.AssignFunction(4, kCopy, kBasicHeading, dialogs));
+    const auto stored = StoredSetting();
+    ASSERT_TRUE(stored.has_value());
+    const ButtonSetting working = store.working();
+    const std::u16string name3 = store.names().name(3);
+
+    // The window closes while the Reset question is open; then OK.
+    EXPECT_FALSE(editor.closed());
+    editor.Close();
+    EXPECT_TRUE(editor.closed());
+    editor.ResetToFactory();
+    EXPECT_FALSE(editor.Apply(pusher, {}));
+    EXPECT_EQ(store.working(), working);
+    EXPECT_EQ(WorkingCode(3), kCopy);
+    EXPECT_EQ(store.names().name(3), name3);
+    EXPECT_EQ(store.active().slot(4).codeByte(), kFactoryTable[4]);
+    EXPECT_EQ(pusher.pushed.size(), 1u);
+    EXPECT_EQ(StoredSetting(), stored);
+}
+
+TEST_F(AssignmentEditorTest, AnEditorEndedByClosingAssignsNothing) {
+    dialogs.whileOpen = [this] { editor.Close(); };
+    dialogs.combination = Combination{0x01, 'V', 0};
+    EXPECT_EQ(editor.AssignFunction(5, 19, 19, dialogs), std::nullopt);
+    dialogs.macro = 4;
+    EXPECT_EQ(editor.AssignFunction(6, 20, 20, dialogs), std::nullopt);
+    EXPECT_EQ(dialogs.combinationRuns, 1);
+    EXPECT_EQ(dialogs.preselectedMacros.size(), 1u);
+    EXPECT_EQ(store.working(), store.active());
+    EXPECT_EQ(store.names().name(5), text.Label(FactoryCodeOfSlot(5)));
+    EXPECT_EQ(store.names().name(6), text.Label(FactoryCodeOfSlot(6)));
+}
+
 }  // namespace
 }  // namespace q5

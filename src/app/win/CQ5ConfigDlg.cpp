@@ -341,7 +341,8 @@ void CQ5ConfigDlg::OnRestoreDefault() {
 
 void CQ5ConfigDlg::OnReset() {
     const std::u16string question = m_texts ? m_texts("tc_reinfo") : std::u16string();
-    if (ShowInfoDialog(question, m_texts) != IDOK) {
+    // The program may have started closing while the question was open.
+    if (ShowInfoDialog(question, m_texts) != IDOK || m_editor.closed()) {
         return;
     }
     m_editor.ResetToFactory();
@@ -450,9 +451,13 @@ void CQ5ConfigDlg::PaintTexts(HDC dc) {
 }
 
 void CQ5ConfigDlg::OnClose() {
+    // A dialog still open returns after this; whatever it asked for is
+    // neither applied nor saved.
+    m_editor.Close();
     m_faces.Free();
     m_panel.reset();
-    for (const wchar_t* title : {kMacroEditorTitle, kComboDialogTitle}) {
+    // WM_CLOSE cancels each of them.
+    for (const wchar_t* title : {kMacroEditorTitle, kComboDialogTitle, kInfoDialogTitle}) {
         if (HWND editor = ::FindWindowW(nullptr, title)) {
             ::PostMessageW(editor, WM_CLOSE, 0, 0);
         }

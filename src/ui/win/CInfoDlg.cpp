@@ -7,7 +7,6 @@
 namespace q5::win {
 namespace {
 
-constexpr wchar_t kWindowText[] = L"KorvoZ100InfoDlg";
 constexpr ColorRef kButtonTextNormal = Rgb(83, 97, 103);
 constexpr ColorRef kButtonTextLit = Rgb(255, 255, 255);
 constexpr ColorRef kMessageColor = Rgb(66, 66, 66);
@@ -46,7 +45,7 @@ void CInfoDlg::CreateButtons() {
 
 BOOL CInfoDlg::OnInitDialog() {
     CDialog::OnInitDialog();
-    SetWindowTextW(kWindowText);
+    SetWindowTextW(kInfoDialogTitle);
     m_faces.Load(Q5_IDB_INFO_NORMAL, Q5_IDB_INFO_HOVER, Q5_IDB_INFO_PRESSED);
     const SIZE face = m_faces.Size({skin::kInfoFaceSize.width, skin::kInfoFaceSize.height});
     const int width = face.cx;

@@ -14,6 +14,9 @@
 
 namespace q5::win {
 
+// The information dialog's window text; closing the main window closes it.
+inline constexpr wchar_t kInfoDialogTitle[] = L"KorvoZ100InfoDlg";
+
 class CInfoDlg : public CDialog {
 public:
     explicit CInfoDlg(TextLookup texts, CWnd* parent = nullptr);

@@ -272,6 +272,45 @@ TEST_F(ProgramTest, KeysOnAGesturePictureDoNothing) {
     EXPECT_FALSE(StoredCode(2).has_value());
 }
 
+TEST_F(ProgramTest, ExitFromTheIconDuringTheResetQuestionSavesNothing) {
+    Launch(kDemo);
+    ShowWindowFromTheIcon();
+    Click(skin::kMainResetButton);
+    HWND info = nullptr;
+    ASSERT_TRUE(test::WaitUntil(
+        [&] {
+            info = OtherWindow();
+            return info != nullptr;
+        },
+        5000));
+    ::Sleep(300);
+
+    // The notification menu's exit item while the question is open.
+    ::PostMessageW(window, kTrayMessage, 0, WM_RBUTTONDOWN);
+    HWND menu = nullptr;
+    ASSERT_TRUE(
+        test::WaitUntil([&menu] { return (menu = ::FindWindowW(L"#32768", nullptr)); }, 3000));
+    ::Sleep(200);
+    RECT items{};
+    ::GetWindowRect(menu, &items);
+    test::ClickAt((items.left + items.right) / 2, items.top + (items.bottom - items.top) * 3 / 4);
+
+    // The question goes with the program, as if cancelled.
+    const bool endedAlone = ::WaitForSingleObject(first.hProcess, 15000) == WAIT_OBJECT_0;
+    EXPECT_TRUE(endedAlone);
+    if (!endedAlone && ::IsWindow(info)) {
+        // Still asking: OK there must not reset and save either.
+        RECT frame{};
+        ::GetWindowRect(info, &frame);
+        const Rect& ok = skin::kInfoOkButton;
+        test::ClickAt(frame.left + (ok.left + ok.right) / 2, frame.top + (ok.top + ok.bottom) / 2);
+        EXPECT_EQ(::WaitForSingleObject(first.hProcess, 10000), WAIT_OBJECT_0);
+    }
+    // Nothing saved on closing.
+    EXPECT_FALSE(StoredCode(0).has_value());
+    EXPECT_FALSE(StoredCode(3).has_value());
+}
+
 TEST_F(ProgramTest, TheOnlyLeftClickIsKept) {
     Launch(kDemo);
     ShowWindowFromTheIcon();
