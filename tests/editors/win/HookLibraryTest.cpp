@@ -110,6 +110,44 @@ Receiver& SharedReceiver() {
     return receiver;
 }
 
+HWND PlainWindow(const wchar_t* title, DWORD style, int x, int y, HWND parentOrOwner) {
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = &::DefWindowProcW;
+    wc.hInstance = ::GetModuleHandleW(nullptr);
+    wc.lpszClassName = L"Q5HookPlain";
+    ::RegisterClassW(&wc);
+    return ::CreateWindowExW(0, wc.lpszClassName, title, style | WS_VISIBLE, x, y, 60, 40,
+                             parentOrOwner, nullptr, wc.hInstance, nullptr);
+}
+
+// Around the receiver (100, 100, 300, 250): a child of it, a pop-up it
+// owns, and a window of nobody's at (400, 100).
+struct Neighbours {
+    Neighbours()
+        : child(PlainWindow(L"child", WS_CHILD | WS_BORDER, 10, 10, SharedReceiver().hwnd())),
+          owned(PlainWindow(L"owned", WS_POPUP | WS_BORDER, 320, 100, SharedReceiver().hwnd())),
+          other(PlainWindow(L"other", WS_POPUP | WS_BORDER, 400, 100, nullptr)) {}
+    HWND child;
+    HWND owned;
+    HWND other;
+};
+
+Neighbours& SharedNeighbours() {
+    static Neighbours neighbours;
+    return neighbours;
+}
+
+POINT CentreOf(HWND hwnd) {
+    RECT r{};
+    ::GetWindowRect(hwnd, &r);
+    return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+}
+
+void PointAt(HWND hwnd) {
+    const POINT p = CentreOf(hwnd);
+    ::SetCursorPos(p.x, p.y);
+}
+
 class HookLibraryTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -150,7 +188,8 @@ TEST_F(HookLibraryTest, ReportsKeysInTheOrderPressed) {
 }
 
 TEST_F(HookLibraryTest, ReportsMouseButtonsAsTheirKeyCodes) {
-    ::SetCursorPos(150, 150);  // over the receiver, which ignores clicks
+    PointAt(SharedNeighbours().other);
+    ASSERT_EQ(::WindowFromPoint(CentreOf(SharedNeighbours().other)), SharedNeighbours().other);
     Send({Mouse(MOUSEEVENTF_LEFTDOWN), Mouse(MOUSEEVENTF_LEFTUP), Mouse(MOUSEEVENTF_RIGHTDOWN),
           Mouse(MOUSEEVENTF_RIGHTUP), Mouse(MOUSEEVENTF_MIDDLEDOWN), Mouse(MOUSEEVENTF_MIDDLEUP),
           Mouse(MOUSEEVENTF_MOVE)});
@@ -158,6 +197,44 @@ TEST_F(HookLibraryTest, ReportsMouseButtonsAsTheirKeyCodes) {
     EXPECT_EQ((std::vector<Report>{
                   {0xC1, 0}, {0xC1, 0x80}, {0xC2, 0}, {0xC2, 0x80}, {0xC3, 0}, {0xC3, 0x80}}),
               reports);
+}
+
+TEST_F(HookLibraryTest, ButtonsOverTheReceiversWindowsAreNotReported) {
+    const Neighbours& around = SharedNeighbours();
+    for (HWND over : {receiver.hwnd(), around.child, around.owned}) {
+        const POINT p = CentreOf(over);
+        ASSERT_EQ(::WindowFromPoint(p), over);
+        ::SetCursorPos(p.x, p.y);
+        Send({Mouse(MOUSEEVENTF_LEFTDOWN), Mouse(MOUSEEVENTF_LEFTUP), Mouse(MOUSEEVENTF_RIGHTDOWN),
+              Mouse(MOUSEEVENTF_RIGHTUP), Mouse(MOUSEEVENTF_MIDDLEDOWN),
+              Mouse(MOUSEEVENTF_MIDDLEUP)});
+        EXPECT_TRUE(receiver.Drain().empty()) << "over " << over;
+    }
+    // Keys are still reported while the pointer rests there.
+    Send({Key('J', 0), Key('J', KEYEVENTF_KEYUP)});
+    EXPECT_EQ(2u, receiver.WaitFor(2).size());
+}
+
+TEST_F(HookLibraryTest, AButtonKeepsWhereItWentDown) {
+    const Neighbours& around = SharedNeighbours();
+    // Down over the receiver, up elsewhere: neither is reported.
+    PointAt(receiver.hwnd());
+    Send({Mouse(MOUSEEVENTF_LEFTDOWN)});
+    receiver.Drain();
+    PointAt(around.other);
+    Send({Mouse(MOUSEEVENTF_LEFTUP)});
+    EXPECT_TRUE(receiver.Drain().empty());
+    // Down elsewhere, up over the receiver: both are.
+    Send({Mouse(MOUSEEVENTF_RIGHTDOWN)});
+    receiver.Drain();
+    PointAt(receiver.hwnd());
+    Send({Mouse(MOUSEEVENTF_RIGHTUP)});
+    EXPECT_EQ(receiver.Drain(), (std::vector<Report>{{0xC2, 0}, {0xC2, 0x80}}));
+    // The next click elsewhere is reported whole.
+    PointAt(around.other);
+    Send({Mouse(MOUSEEVENTF_LEFTDOWN), Mouse(MOUSEEVENTF_LEFTUP)});
+    EXPECT_EQ(receiver.Drain(),
+              (std::vector<Report>{{0xC2, 0}, {0xC2, 0x80}, {0xC1, 0}, {0xC1, 0x80}}));
 }
 
 TEST_F(HookLibraryTest, IgnoresTheProgramsOwnTaggedInput) {

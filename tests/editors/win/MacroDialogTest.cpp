@@ -259,12 +259,67 @@ TEST_F(MacroDialogTest, RecordsRealKeysThroughTheHookLibrary) {
     EXPECT_EQ(stored.steps[0].keyUp, 0);
     EXPECT_EQ(stored.steps[3].vk, VK_F7);
     EXPECT_EQ(stored.steps[3].keyUp, 1);
-    // The library reports the mouse too: the click on OK that ends the
-    // recording is its last event.
-    ASSERT_EQ(stored.stepCount(), 6);
-    EXPECT_EQ(stored.steps[4].vk, kKeyCodeLeftButton);
-    EXPECT_EQ(stored.steps[4].keyUp, 0);
-    EXPECT_EQ(stored.steps[5].keyUp, 1);
+    // The click on OK that ends the recording is on the editor itself: the
+    // library does not report it, so the macro ends with the keys.
+    EXPECT_EQ(stored.stepCount(), 4);
+}
+
+// A plain window of the test's own, away from the centred editor.
+class OutsideWindow {
+public:
+    OutsideWindow() {
+        WNDCLASSW wc{};
+        wc.lpfnWndProc = &::DefWindowProcW;
+        wc.hInstance = ::GetModuleHandleW(nullptr);
+        wc.lpszClassName = L"Q5MacroOutside";
+        ::RegisterClassW(&wc);
+        m_hwnd = ::CreateWindowExW(WS_EX_TOPMOST, wc.lpszClassName, L"outside",
+                                   WS_POPUP | WS_VISIBLE | WS_BORDER, 10, 10, 80, 80, nullptr,
+                                   nullptr, wc.hInstance, nullptr);
+        test::Pump();
+    }
+    ~OutsideWindow() { ::DestroyWindow(m_hwnd); }
+    HWND hwnd() const { return m_hwnd; }
+
+private:
+    HWND m_hwnd = nullptr;
+};
+
+TEST_F(MacroDialogTest, ClicksElsewhereAreRecordedAndTheEditorsOwnAreNot) {
+    OutsideWindow outside;
+    ASSERT_NE(outside.hwnd(), nullptr);
+    CDlgMacro dialog(q5::test::EditorTexts(), L"" Q5_BIN_DIR, 0, nullptr, store);
+    bool recording = false;
+    bool stopped = false;
+    const INT_PTR result = Run(
+        dialog,
+        [&](CDlgMacro& d) {
+            Click(d.RecordButton());
+            recording = d.Editor()->recording();
+            test::ClickCentre(outside.hwnd());
+            test::Pump();
+            ::Sleep(200);
+            test::Pump();
+            // Record again stops the recording, with a click on the editor.
+            Click(d.RecordButton());
+            test::Pump();
+            stopped = !d.Editor()->recording();
+            ::Sleep(200);
+            test::Pump();
+            Click(d.OkButton());
+        },
+        true);
+
+    EXPECT_EQ(IDOK, result);
+    EXPECT_TRUE(recording);
+    EXPECT_TRUE(stopped);
+    const tagMACROINFO stored = StoredTable().macros[0];
+    // Only the click on the other window: press and release.
+    ASSERT_EQ(stored.stepCount(), 2);
+    EXPECT_EQ(stored.steps[0].vk, kKeyCodeLeftButton);
+    EXPECT_EQ(stored.steps[0].keyUp, 0);
+    EXPECT_EQ(stored.steps[1].vk, kKeyCodeLeftButton);
+    EXPECT_EQ(stored.steps[1].keyUp, 1);
 }
 
 TEST_F(MacroDialogTest, WithoutTheHookLibraryRecordDoesNothing) {

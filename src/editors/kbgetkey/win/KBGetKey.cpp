@@ -7,10 +7,11 @@
  * pump messages, so the desktop's input never waits for the editor's window
  * thread: a hook callback posts one message and returns. Input that the
  * program synthesised itself carries kSynthesisedInputTag and is not
- * reported.
+ * reported, and neither are the clicks on the receiver's own windows.
  */
 #include "editors/kbgetkey/win/KBGetKey.h"
 
+#include <array>
 #include <atomic>
 
 #include "editors/KeyReport.h"
@@ -69,13 +70,57 @@ constexpr ButtonReport kButtonReports[] = {
     {WM_MBUTTONUP, kMiddleButtonCode, q5::kKeyReportReleased},
 };
 
+// Per button, whether its press went down over the receiver's windows;
+// owned by the hook thread.
+std::array<bool, 3> g_pressedOverReceiver{};
+
+// Whether the window under `point` is one of the receiver's: the receiver,
+// a window inside its top-level window, or a pop-up that this top-level
+// window owns, directly or through other owned pop-ups (a tooltip, a menu,
+// a message box of the receiver). A click there works the receiver itself
+// (Record, Stop, OK), it is not input for it. The receiver's own owner is
+// not one of them: a click on another window of the program is input like
+// a click on any other window of the desktop.
+bool OverReceiver(POINT point) {
+    HWND receiver = g_receiver;
+    if (!receiver) {
+        return false;
+    }
+    const HWND receiverRoot = ::GetAncestor(receiver, GA_ROOT);
+    for (HWND window = ::GetAncestor(::WindowFromPoint(point), GA_ROOT); window;
+         window = ::GetWindow(window, GW_OWNER)) {
+        if (window == receiverRoot) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// A press is dropped over the receiver's windows, and its release with it
+// wherever the pointer went meanwhile, so the receiver never sees half a
+// click.
+void ReportButton(const ButtonReport& button, POINT point) {
+    bool& pressedOverReceiver = g_pressedOverReceiver[button.key - kLeftButtonCode];
+    const bool released = (button.flags & q5::kKeyReportReleased) != 0;
+    if (!released) {
+        pressedOverReceiver = OverReceiver(point);
+    }
+    const bool dropped = pressedOverReceiver;
+    if (released) {
+        pressedOverReceiver = false;
+    }
+    if (!dropped) {
+        Report(button.key, button.flags);
+    }
+}
+
 LRESULT CALLBACK MouseProc(int code, WPARAM message, LPARAM lParam) {
     if (code == HC_ACTION && message != WM_MOUSEMOVE) {
         const auto* event = reinterpret_cast<const MSLLHOOKSTRUCT*>(lParam);
         if (event->dwExtraInfo != q5::kSynthesisedInputTag) {
             for (const auto& button : kButtonReports) {
                 if (button.message == message) {
-                    Report(button.key, button.flags);
+                    ReportButton(button, event->pt);
                 }
             }
         }
