@@ -76,6 +76,14 @@ class ProgramEditorsTest : public ::testing::Test {
 protected:
     void SetUp() override {
         test::ForgetStoredSettings();
+        // The settings key exists, as after the program's first Apply: the
+        // macro editor's OK stores the macros only into an existing key
+        // (before that, they wait in memory for Apply, which creates it).
+        HKEY key = nullptr;
+        ASSERT_EQ(::RegCreateKeyExW(HKEY_LOCAL_MACHINE, test::SettingsKeyPath().c_str(), 0, nullptr,
+                                    0, KEY_WRITE, nullptr, &key, nullptr),
+                  ERROR_SUCCESS);
+        ::RegCloseKey(key);
         demo = test::StartShipped(kDemo);
         ASSERT_NE(demo.hProcess, nullptr);
         ASSERT_TRUE(test::WaitUntil([this] { return (window = ::FindWindowW(nullptr, kTitle)); }));
