@@ -72,6 +72,26 @@ protected:
             return hwnd != window && std::wstring(title) != L"Gesture Pad";
         });
     }
+    // Waits for the information dialog to show and settle; null when it
+    // does not.
+    HWND WaitForInfoDialog() {
+        HWND info = nullptr;
+        test::WaitUntil(
+            [&] {
+                info = OtherWindow();
+                return info != nullptr;
+            },
+            5000);
+        ::Sleep(300);
+        return info;
+    }
+    // Clicks the information dialog's OK button.
+    static void ClickInfoOk(HWND info) {
+        RECT frame{};
+        ::GetWindowRect(info, &frame);
+        const Rect& ok = skin::kInfoOkButton;
+        test::ClickAt(frame.left + (ok.left + ok.right) / 2, frame.top + (ok.top + ok.bottom) / 2);
+    }
     // A shown dialog window of the program other than the main window and
     // the demo's pad.
     HWND ShownDialog() {
@@ -276,14 +296,8 @@ TEST_F(ProgramTest, ExitFromTheIconDuringTheResetQuestionSavesNothing) {
     Launch(kDemo);
     ShowWindowFromTheIcon();
     Click(skin::kMainResetButton);
-    HWND info = nullptr;
-    ASSERT_TRUE(test::WaitUntil(
-        [&] {
-            info = OtherWindow();
-            return info != nullptr;
-        },
-        5000));
-    ::Sleep(300);
+    const HWND info = WaitForInfoDialog();
+    ASSERT_NE(info, nullptr);
 
     // The notification menu's exit item while the question is open.
     ::PostMessageW(window, kTrayMessage, 0, WM_RBUTTONDOWN);
@@ -300,10 +314,7 @@ TEST_F(ProgramTest, ExitFromTheIconDuringTheResetQuestionSavesNothing) {
     EXPECT_TRUE(endedAlone);
     if (!endedAlone && ::IsWindow(info)) {
         // Still asking: OK there must not reset and save either.
-        RECT frame{};
-        ::GetWindowRect(info, &frame);
-        const Rect& ok = skin::kInfoOkButton;
-        test::ClickAt(frame.left + (ok.left + ok.right) / 2, frame.top + (ok.top + ok.bottom) / 2);
+        ClickInfoOk(info);
         EXPECT_EQ(::WaitForSingleObject(first.hProcess, 10000), WAIT_OBJECT_0);
     }
     // Nothing saved on closing.
@@ -317,19 +328,10 @@ TEST_F(ProgramTest, TheOnlyLeftClickIsKept) {
     Click(skin::kMainSlotButtons[0]);
     ::PostMessageW(window, kMenuChoice, 65, 23);
     // The information dialog tells why; its OK closes it.
-    HWND info = nullptr;
-    ASSERT_TRUE(test::WaitUntil(
-        [&] {
-            info = OtherWindow();
-            return info != nullptr;
-        },
-        5000));
-    ::Sleep(300);
+    const HWND info = WaitForInfoDialog();
+    ASSERT_NE(info, nullptr);
     test::SaveShot(CaptureWindow(info), "program-left-click-refused.png");
-    RECT frame{};
-    ::GetWindowRect(info, &frame);
-    const Rect& ok = skin::kInfoOkButton;
-    test::ClickAt(frame.left + (ok.left + ok.right) / 2, frame.top + (ok.top + ok.bottom) / 2);
+    ClickInfoOk(info);
     ASSERT_TRUE(test::WaitUntil([this] { return ::IsWindowEnabled(window) != FALSE; }, 3000));
     Click(skin::kMainApplyButton);
     ASSERT_TRUE(test::WaitUntil([] { return StoredCode(0).has_value(); }, 3000));
