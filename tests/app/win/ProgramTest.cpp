@@ -85,6 +85,19 @@ protected:
         ::Sleep(300);
         return info;
     }
+    // Opens the notification icon's menu and clicks its exit item (the
+    // last of its two).
+    void ExitFromTheIcon() {
+        ::PostMessageW(window, kTrayMessage, 0, WM_RBUTTONDOWN);
+        HWND menu = nullptr;
+        ASSERT_TRUE(
+            test::WaitUntil([&menu] { return (menu = ::FindWindowW(L"#32768", nullptr)); }, 3000));
+        ::Sleep(200);
+        RECT items{};
+        ::GetWindowRect(menu, &items);
+        test::ClickAt((items.left + items.right) / 2,
+                      items.top + (items.bottom - items.top) * 3 / 4);
+    }
     // Clicks the information dialog's OK button.
     static void ClickInfoOk(HWND info) {
         RECT frame{};
@@ -234,14 +247,7 @@ TEST_F(ProgramTest, AssignApplyKeysAndCloseFromTheMenu) {
 
     // Another choice, not applied, then the notification menu's exit item.
     ::PostMessageW(window, kMenuChoice, 66, 23);
-    ::PostMessageW(window, kTrayMessage, 0, WM_RBUTTONDOWN);
-    HWND menu = nullptr;
-    ASSERT_TRUE(
-        test::WaitUntil([&menu] { return (menu = ::FindWindowW(L"#32768", nullptr)); }, 3000));
-    ::Sleep(200);
-    RECT items{};
-    ::GetWindowRect(menu, &items);
-    test::ClickAt((items.left + items.right) / 2, items.top + (items.bottom - items.top) * 3 / 4);
+    ASSERT_NO_FATAL_FAILURE(ExitFromTheIcon());
     EXPECT_EQ(::WaitForSingleObject(first.hProcess, 10000), WAIT_OBJECT_0);
     // Nothing saved on closing.
     EXPECT_EQ(StoredCode(3), 65);
@@ -300,14 +306,7 @@ TEST_F(ProgramTest, ExitFromTheIconDuringTheResetQuestionSavesNothing) {
     ASSERT_NE(info, nullptr);
 
     // The notification menu's exit item while the question is open.
-    ::PostMessageW(window, kTrayMessage, 0, WM_RBUTTONDOWN);
-    HWND menu = nullptr;
-    ASSERT_TRUE(
-        test::WaitUntil([&menu] { return (menu = ::FindWindowW(L"#32768", nullptr)); }, 3000));
-    ::Sleep(200);
-    RECT items{};
-    ::GetWindowRect(menu, &items);
-    test::ClickAt((items.left + items.right) / 2, items.top + (items.bottom - items.top) * 3 / 4);
+    ASSERT_NO_FATAL_FAILURE(ExitFromTheIcon());
 
     // The question goes with the program, as if cancelled.
     const bool endedAlone = ::WaitForSingleObject(first.hProcess, 15000) == WAIT_OBJECT_0;
