@@ -79,7 +79,7 @@ bool SettingsStore::SaveSettings() {
         written = WriteValue(key, kButtonNameValue, BytesOf(names())) && written;
         registry_.RegCloseKey(key);
     }
-    const bool macrosWritten = WriteMacroTable(true);
+    const bool macrosWritten = WriteAlone(kMacroSettingValue, BytesOf(macros()), true);
     return written && macrosWritten;
 }
 
@@ -97,25 +97,20 @@ bool SettingsStore::ApplySettings(ConfigurationPusher& pusher, WindowHandle owne
 }
 
 bool SettingsStore::SaveMacroTable() {
-    return WriteMacroTable(false);
+    return WriteAlone(kMacroSettingValue, BytesOf(macros()), false);
 }
 
 bool SettingsStore::SaveActiveAssignment() {
-    RegistryKey key;
-    if (!OpenKey(key)) {
-        return false;
-    }
-    const bool written = WriteValue(key, kButtonSettingValue, BytesOf(active()));
-    registry_.RegCloseKey(key);
-    return written;
+    return WriteAlone(kButtonSettingValue, BytesOf(active()), false);
 }
 
-bool SettingsStore::WriteMacroTable(bool createKey) {
+bool SettingsStore::WriteAlone(std::u16string_view name, std::span<const std::uint8_t> image,
+                               bool createKey) {
     RegistryKey key;
     if (!(createKey ? OpenOrCreateKey(key) : OpenKey(key))) {
         return false;
     }
-    const bool written = WriteValue(key, kMacroSettingValue, BytesOf(macros()));
+    const bool written = WriteValue(key, name, image);
     registry_.RegCloseKey(key);
     return written;
 }

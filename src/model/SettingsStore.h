@@ -13,7 +13,9 @@
 
 #include <functional>
 #include <memory>
+#include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "editors/MacroTable.h"
@@ -80,7 +82,8 @@ private:
     void ReadValue(RegistryKey key, std::u16string_view name, std::span<std::uint8_t> image);
     bool OpenKey(RegistryKey& key);
     bool OpenOrCreateKey(RegistryKey& key);
-    bool WriteMacroTable(bool createKey);
+    // Writes one value with a key of its own, opened (or created) for it.
+    bool WriteAlone(std::u16string_view name, std::span<const std::uint8_t> image, bool createKey);
     bool WriteValue(RegistryKey key, std::u16string_view name, std::span<const std::uint8_t> image);
 
     Registry& registry_;
