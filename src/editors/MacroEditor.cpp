@@ -231,11 +231,11 @@ void MacroEditor::NameSelectionChanged(int selection) {
 
 void MacroEditor::Confirm() {
     EndRecording();
-    const bool activeRenumbered = RenumberSlots();
+    const bool storedRenumbered = RenumberSlots();
     list_.StoreInto(os_.settings.macros());
     os_.settings.SaveMacroTable();
-    if (activeRenumbered) {
-        os_.settings.SaveActiveAssignment();
+    if (storedRenumbered) {
+        os_.settings.SaveStoredAssignment();
     }
 }
 
@@ -298,8 +298,10 @@ bool MacroEditor::InUse(int position) const {
     const auto plays = [&](const ActionRecord& record) {
         used = used || record.macroNumber() == stored;
     };
+    // Gestures play the active copy; the next start plays the stored one.
     ForEachMacroRecord(os_.settings.working(), plays);
     ForEachMacroRecord(os_.settings.active(), plays);
+    ForEachMacroRecord(os_.settings.stored(), plays);
     return used;
 }
 
@@ -323,7 +325,8 @@ bool MacroEditor::RenumberSlots() {
         return changed;
     };
     follow(os_.settings.working());
-    return follow(os_.settings.active());
+    follow(os_.settings.active());
+    return follow(os_.settings.stored());
 }
 
 std::u16string MacroEditor::NewMacroName() const {

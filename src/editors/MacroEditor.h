@@ -77,8 +77,9 @@ public:
     void PressLoopBox();
     void PressNew();
     void PressDelete();
-    // OK: ends a recording, renumbers the slots of both copies after
-    // deletions and saves the macros (and the active copy, when it changed).
+    // OK: ends a recording, renumbers the slots of the working, active and
+    // stored assignments after deletions and saves the macros (and the stored
+    // assignment, when it changed).
     // Cancel (also closing) ends a recording and keeps nothing.
     void Confirm();
     void Cancel();
@@ -127,7 +128,7 @@ private:
     void SetCountText(const std::u16string& text, bool stores);
     void SelectName(int position);
     bool InUse(int position) const;
-    // True when the active copy changed.
+    // True when the stored assignment changed.
     bool RenumberSlots();
     std::u16string NewMacroName() const;
     std::int32_t CountNumber() const;

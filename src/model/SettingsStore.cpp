@@ -60,6 +60,7 @@ void SettingsStore::LoadSettings() {
         ReadValue(key, kButtonNameValue, BytesOf(names()));
         registry_.RegCloseKey(key);
     }
+    stored() = working();
     if (OpenKey(key)) {
         ReadValue(key, kMacroSettingValue, BytesOf(macros()));
         registry_.RegCloseKey(key);
@@ -76,6 +77,9 @@ bool SettingsStore::SaveSettings() {
     RegistryKey key;
     if (OpenOrCreateKey(key)) {
         written = WriteValue(key, kButtonSettingValue, BytesOf(working()));
+        if (written) {
+            stored() = working();
+        }
         written = WriteValue(key, kButtonNameValue, BytesOf(names())) && written;
         registry_.RegCloseKey(key);
     }
@@ -100,8 +104,8 @@ bool SettingsStore::SaveMacroTable() {
     return WriteAlone(kMacroSettingValue, BytesOf(macros()), false);
 }
 
-bool SettingsStore::SaveActiveAssignment() {
-    return WriteAlone(kButtonSettingValue, BytesOf(active()), false);
+bool SettingsStore::SaveStoredAssignment() {
+    return WriteAlone(kButtonSettingValue, BytesOf(stored()), false);
 }
 
 bool SettingsStore::WriteAlone(std::u16string_view name, std::span<const std::uint8_t> image,

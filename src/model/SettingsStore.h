@@ -3,7 +3,8 @@
  * run: the working and the active copy of the assignment, the display names
  * of the slots' functions and the macro table. It fills them with the factory
  * assignment, loads and saves them as three binary registry values, and makes
- * the working copy active.
+ * the working copy active. It also keeps the assignment the registry holds:
+ * after a failed Apply the active copy is one that was never stored.
  *
  * Values are read into a separate buffer and copied only when the read
  * succeeded: a value no longer than its image fills its leading bytes, a
@@ -52,6 +53,11 @@ public:
     ButtonSetting& active() { return images_->active; }
     ButtonName& names() { return images_->names; }
     MacroTable& macros() { return images_->macros; }
+    // The assignment as last loaded from or written to the registry, which
+    // the next start brings back.
+    const ButtonSetting& stored() const { return images_->stored; }
+    // Changes only where the macro editor renumbers the macros it plays.
+    ButtonSetting& stored() { return images_->stored; }
 
     // Each slot gets its factory code (other record bytes stay) and the label
     // of that code as its name; then the working copy becomes active.
@@ -66,15 +72,16 @@ public:
     // Writes only the macro table, into an existing key (the macro editor's
     // save on OK); true when it was written.
     bool SaveMacroTable();
-    // Writes the active copy as the stored assignment, into an existing key:
-    // after the macro editor renumbered its macro records, so that the stored
-    // assignment plays the same macros as the stored table. True when written.
-    bool SaveActiveAssignment();
+    // Writes the stored assignment again, into an existing key: after the
+    // macro editor renumbered its macro records, so that it plays the same
+    // macros as the stored table. True when written.
+    bool SaveStoredAssignment();
 
 private:
     struct Images {
         ButtonSetting working;
         ButtonSetting active;
+        ButtonSetting stored;
         ButtonName names;
         MacroTable macros;
     };

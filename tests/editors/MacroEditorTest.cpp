@@ -1,5 +1,7 @@
 #include "editors/MacroEditor.h"
 
+#include <algorithm>
+
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -70,6 +72,19 @@ protected:
     void SlotPlays(int slot, std::uint8_t number) {
         store.working().slot(slot).setCode(ActionCode::Macro);
         store.working().slot(slot).setMacroNumber(number);
+    }
+    // An Apply that pushed and saved the working copy.
+    void Apply() {
+        store.Activate();
+        ASSERT_TRUE(store.SaveSettings());
+    }
+    ButtonSetting StoredAssignment() {
+        ButtonSetting setting;
+        const auto value = desktop.registry.Value(kSettingsKey, kButtonSettingValue);
+        if (value && value->data.size() == ButtonSetting::kSize) {
+            std::copy(value->data.begin(), value->data.end(), setting.data());
+        }
+        return setting;
     }
     MacroEditor& Open(int preselected) {
         editor = std::make_unique<MacroEditor>(
@@ -428,13 +443,13 @@ TEST_F(MacroEditorTest, DeleteThenOkRenumbersTheSlotsThatPlayLaterMacros) {
               MacroTable::kSize);
 }
 
-// Gestures play the active copy, and the stored assignment is the active
-// copy: both must follow the macros that OK stores, or a gesture plays the
-// macro that moved into its number, now and after the next start.
+// Gestures play the active copy, and the next start the stored one: both
+// must follow the macros that OK stores, or a gesture plays the macro that
+// moved into its number, now and after the next start.
 TEST_F(MacroEditorTest, DeleteThenOkRenumbersTheAppliedSlotsAndStoresThem) {
     Store({Macro(u"a"), Macro(u"b"), Macro(u"c")});
     SlotPlays(5, 2);
-    store.Activate();
+    Apply();
     store.working().slot(5).setCode(ActionCode::Copy);  // changed, not applied
     MacroEditor& e = Open(-1);
     e.NameSelectionChanged(0);
@@ -460,6 +475,45 @@ TEST_F(MacroEditorTest, AMacroOnlyTheAppliedCopyPlaysCannotBeDeleted) {
     e.PressDelete();
     EXPECT_THAT(e.names(), ElementsAre(u"a", u"b"));
     EXPECT_THAT(Messages(), ElementsAre("messagebox 0x77 \"Macro editor\" \"In use\" 0x0"));
+}
+
+// An Apply without the receiver makes the new assignment active but does not
+// store it; OK must renumber what is stored, and store nothing else.
+TEST_F(MacroEditorTest, AfterAFailedApplyOkRenumbersTheStoredAssignmentAndStoresNoOther) {
+    Store({Macro(u"a"), Macro(u"b"), Macro(u"c")});
+    SlotPlays(5, 2);
+    Apply();
+    store.working().slot(4).setCode(ActionCode::Copy);
+    store.Activate();  // pushed to no receiver: nothing saved
+    MacroEditor& e = Open(-1);
+    e.NameSelectionChanged(0);
+    e.PressDelete();
+    e.Confirm();
+    const ButtonSetting stored = StoredAssignment();
+    EXPECT_EQ(stored.slot(5).macroNumber(), 1);
+    EXPECT_NE(stored.slot(4).code(), ActionCode::Copy);
+    EXPECT_EQ(stored, store.stored());
+    EXPECT_EQ(store.active().slot(4).code(), ActionCode::Copy);
+    EXPECT_EQ(store.active().slot(5).macroNumber(), 1);
+}
+
+// A Reset without the receiver leaves the factory assignment active, which
+// plays no macro, while the stored assignment still plays its macros.
+TEST_F(MacroEditorTest, AfterAFailedResetTheStoredAssignmentKeepsAndFollowsItsMacros) {
+    Store({Macro(u"a"), Macro(u"b"), Macro(u"c"), Macro(u"d")});
+    SlotPlays(5, 3);
+    Apply();
+    store.ResetToFactory([](ActionCode) { return std::u16string(u"label"); });
+    MacroEditor& e = Open(3);
+    e.PressDelete();
+    EXPECT_THAT(e.names(), ElementsAre(u"a", u"b", u"c", u"d"));
+    EXPECT_THAT(Messages(), ElementsAre("messagebox 0x77 \"Macro editor\" \"In use\" 0x0"));
+    e.NameSelectionChanged(0);
+    e.PressDelete();
+    e.Confirm();
+    EXPECT_EQ(StoredAssignment().slot(5).macroNumber(), 2);
+    EXPECT_EQ(store.macros().macros[2].name(), u"d");
+    EXPECT_EQ(store.active().slot(5).code(), FactoryCodeOfSlot(5));
 }
 
 TEST_F(MacroEditorTest, OkWritesTheAssignmentOnlyWhenAnAppliedSlotMoved) {

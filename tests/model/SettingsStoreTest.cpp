@@ -197,6 +197,33 @@ TEST_F(SettingsStoreTest, ApplyWhoseSaveFailsWarnsToo) {
     EXPECT_EQ(desktop.journal.AllLines().size(), 1u);
 }
 
+// The stored assignment is what the next start brings back: it follows a
+// load and a written value, never an Apply that failed before the save.
+TEST_F(SettingsStoreTest, TheStoredAssignmentFollowsTheRegistryNotTheActiveCopy) {
+    Plant(kButtonSettingValue, Pattern(ButtonSetting::kSize, 9));
+    Start();
+    EXPECT_EQ(Bytes(store.stored()), Pattern(ButtonSetting::kSize, 9));
+
+    store.working().slot(2).setCode(ActionCode::Copy);
+    pusher.succeed = false;
+    EXPECT_FALSE(store.ApplySettings(pusher, WindowHandle{}));
+    EXPECT_EQ(Bytes(store.stored()), Pattern(ButtonSetting::kSize, 9));
+
+    desktop.registry.SetWritesFail(true);
+    pusher.succeed = true;
+    EXPECT_FALSE(store.ApplySettings(pusher, WindowHandle{}));
+    EXPECT_EQ(Bytes(store.stored()), Pattern(ButtonSetting::kSize, 9));
+
+    desktop.registry.SetWritesFail(false);
+    EXPECT_TRUE(store.ApplySettings(pusher, WindowHandle{}));
+    EXPECT_EQ(store.stored(), store.working());
+    EXPECT_EQ(store.stored().slot(2).code(), ActionCode::Copy);
+
+    store.stored().slot(2).setCode(ActionCode::Paste);
+    EXPECT_TRUE(store.SaveStoredAssignment());
+    EXPECT_EQ(Stored(kButtonSettingValue), Bytes(store.stored()));
+}
+
 TEST_F(SettingsStoreTest, MacroTableSaveNeedsAnExistingKey) {
     Start();
     store.macros().setCount(1);
