@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "editors/KeyNames.h"
+#include "ui/DialogKeys.h"
 
 namespace q5 {
 namespace {
@@ -237,6 +238,14 @@ void MacroEditor::Confirm() {
     if (storedRenumbered) {
         os_.settings.SaveStoredAssignment();
     }
+}
+
+bool MacroEditor::KeepsKeyFromDialog(std::uint32_t message, std::uintptr_t key,
+                                     bool toTextField) const {
+    if (IsDialogCommandKey(message, key)) {
+        return true;
+    }
+    return recording_ && !toTextField && IsKeyboardMessage(message);
 }
 
 void MacroEditor::Cancel() {

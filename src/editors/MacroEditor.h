@@ -97,6 +97,13 @@ public:
     // an ignored report, else the flags.
     std::intptr_t KeyReport(std::uintptr_t key, std::intptr_t flags);
 
+    // Whether the window keeps a keyboard message from the dialog manager:
+    // always a key that would press a button or end the editor; while
+    // recording, every key, as the user types the macro with the editor in
+    // front (Alt+F4 would cancel it, arrows would switch macros), except
+    // typing `toTextField` (the count field or an in-place edit of a name).
+    bool KeepsKeyFromDialog(std::uint32_t message, std::uintptr_t key, bool toTextField) const;
+
     // The state the window shows.
     const std::vector<std::u16string>& names() const { return names_; }
     int nameSelection() const { return nameSelection_; }

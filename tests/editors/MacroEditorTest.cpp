@@ -263,6 +263,33 @@ TEST_F(MacroEditorTest, RecordNeedsASelectedMacro) {
     EXPECT_THAT(hook.statuses, ElementsAre(kHookReportsOff));
 }
 
+TEST_F(MacroEditorTest, WhileRecordingTheWindowKeepsEveryKeyButTypingFromTheDialog) {
+    constexpr std::uint32_t kKeyDown = 0x100;
+    constexpr std::uint32_t kSysKeyDown = 0x104;
+    constexpr std::uint32_t kChar = 0x102;
+    Store({Macro(u"a")});
+    MacroEditor& e = Open(0);
+    // Not recording: only the keys that press a button or end the editor.
+    EXPECT_TRUE(e.KeepsKeyFromDialog(kKeyDown, 0x0D, false));
+    EXPECT_TRUE(e.KeepsKeyFromDialog(kKeyDown, 0x1B, true));
+    EXPECT_FALSE(e.KeepsKeyFromDialog(kKeyDown, 0x28, false));
+    EXPECT_FALSE(e.KeepsKeyFromDialog(kSysKeyDown, 0x73, false));
+
+    e.PressRecord();
+    ASSERT_TRUE(e.recording());
+    EXPECT_TRUE(e.KeepsKeyFromDialog(kKeyDown, 0x28, false));
+    EXPECT_TRUE(e.KeepsKeyFromDialog(kSysKeyDown, 0x73, false));
+    EXPECT_TRUE(e.KeepsKeyFromDialog(kChar, 'a', false));
+    EXPECT_FALSE(e.KeepsKeyFromDialog(0x201, 0, false));  // a click still works
+    // Typing the count, or a name, still reaches its field.
+    EXPECT_FALSE(e.KeepsKeyFromDialog(kKeyDown, '4', true));
+    EXPECT_FALSE(e.KeepsKeyFromDialog(kChar, '4', true));
+    EXPECT_TRUE(e.KeepsKeyFromDialog(kKeyDown, 0x0D, true));
+
+    e.PressRecord();
+    EXPECT_FALSE(e.KeepsKeyFromDialog(kKeyDown, 0x28, false));
+}
+
 TEST_F(MacroEditorTest, TheCountFieldSwitchesTheReportsOffWhileItHasTheFocus) {
     Store({Macro(u"m")});
     MacroEditor& e = Open(0);

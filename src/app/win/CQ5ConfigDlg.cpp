@@ -3,6 +3,7 @@
 #include "device/win/BroadcastRecord.h"
 #include "model/GestureSlots.h"
 #include "platform/win/WinHandles.h"
+#include "ui/DialogKeys.h"
 #include "ui/FunctionMenu.h"
 #include "ui/ResourceIds.h"
 #include "ui/SkinLayout.h"
@@ -206,15 +207,8 @@ BOOL CQ5ConfigDlg::PreTranslateMessage(MSG* msg) {
     // Neither may the keyboard press a button nor end the program: the
     // dialog manager would turn Enter and Escape into the commands of the
     // notification menu.
-    if (msg->message == WM_KEYDOWN || msg->message == WM_KEYUP) {
-        switch (msg->wParam) {
-            case VK_RETURN:
-            case VK_ESCAPE:
-            case VK_SPACE:
-                return TRUE;
-            default:
-                break;
-        }
+    if (IsDialogCommandKey(msg->message, msg->wParam)) {
+        return TRUE;
     }
     return CTrayDialog::PreTranslateMessage(msg);
 }

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "ui/DialogKeys.h"
 #include "ui/ResourceIds.h"
 #include "ui/SkinLayout.h"
 #include "ui/win/SkinFont.h"
@@ -57,10 +58,6 @@ std::wstring WithSeparator(std::wstring folder) {
         folder += L'\\';
     }
     return folder;
-}
-
-bool IsDialogKey(WPARAM key) {
-    return key == VK_RETURN || key == VK_ESCAPE || key == VK_SPACE;
 }
 
 }  // namespace
@@ -339,15 +336,20 @@ void CDlgMacro::OnTimer(UINT_PTR id) {
 }
 
 BOOL CDlgMacro::PreTranslateMessage(MSG* msg) {
-    // Enter, Esc and Space never press a button nor close the editor; they
-    // only end an in-place edit of a name.
-    if ((msg->message == WM_KEYDOWN || msg->message == WM_KEYUP) && IsDialogKey(msg->wParam)) {
-        if (HWND edit = m_names.EditWindow()) {
-            ::SendMessageW(edit, msg->message, msg->wParam, 0);
-        }
-        return TRUE;
+    HWND edit = m_names.EditWindow();
+    const bool toTextField = msg->hwnd == m_count.GetSafeHwnd() || (edit && msg->hwnd == edit);
+    const bool commandKey = IsDialogCommandKey(msg->message, msg->wParam);
+    const bool kept = m_editor
+                          ? m_editor->KeepsKeyFromDialog(msg->message, msg->wParam, toTextField)
+                          : commandKey;
+    if (!kept) {
+        return CDialog::PreTranslateMessage(msg);
     }
-    return CDialog::PreTranslateMessage(msg);
+    // Enter and Esc end an in-place edit of a name, and nothing else.
+    if (edit && commandKey) {
+        ::SendMessageW(edit, msg->message, msg->wParam, 0);
+    }
+    return TRUE;
 }
 
 LRESULT CDlgMacro::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {

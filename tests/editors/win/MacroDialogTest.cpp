@@ -54,6 +54,19 @@ void PressKeys(const std::vector<WORD>& keys) {
     }
 }
 
+// `key` pressed and released while `modifier` is held.
+void PressChord(WORD modifier, WORD key) {
+    INPUT keys[4]{};
+    const WORD order[4] = {modifier, key, key, modifier};
+    for (int i = 0; i < 4; ++i) {
+        keys[i].type = INPUT_KEYBOARD;
+        keys[i].ki.wVk = order[i];
+        keys[i].ki.dwFlags = i < 2 ? 0 : KEYEVENTF_KEYUP;
+    }
+    ::SendInput(4, keys, sizeof(INPUT));
+    test::Pump();
+}
+
 std::wstring TextOf(HWND hwnd) {
     wchar_t buffer[256]{};
     ::GetWindowTextW(hwnd, buffer, 256);
@@ -262,6 +275,40 @@ TEST_F(MacroDialogTest, RecordsRealKeysThroughTheHookLibrary) {
     // The click on OK that ends the recording is on the editor itself: the
     // library does not report it, so the macro ends with the keys.
     EXPECT_EQ(stored.stepCount(), 4);
+}
+
+// The user records with the editor in front: the keys of the macro go to the
+// editor too, where Alt+F4 would cancel it and the arrows would move the
+// focus into the name list and switch macros.
+TEST_F(MacroDialogTest, KeysRecordedWithTheEditorInFrontDoNotOperateIt) {
+    CDlgMacro dialog(q5::test::EditorTexts(), L"" Q5_BIN_DIR, 0, nullptr, store);
+    bool stillRecording = false;
+    int selection = -1;
+    const INT_PTR result = Run(
+        dialog,
+        [&](CDlgMacro& d) {
+            Click(d.RecordButton());
+            PressChord(VK_MENU, VK_F4);
+            PressKeys({VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN});
+            for (int round = 0; round < 10 && d.EventList().GetCount() < 12; ++round) {
+                test::Pump();
+            }
+            stillRecording = d.Editor()->recording();
+            selection = d.NameList().GetCurSel();
+            Click(d.OkButton());
+        },
+        true);
+
+    EXPECT_EQ(IDOK, result);
+    EXPECT_TRUE(stillRecording);
+    EXPECT_EQ(selection, 0);
+    const tagMACROINFO stored = StoredTable().macros[0];
+    ASSERT_EQ(stored.stepCount(), 12);
+    EXPECT_EQ(stored.steps[1].vk, VK_F4);
+    EXPECT_EQ(stored.steps[3].keyUp, 1);
+    EXPECT_EQ(stored.steps[4].vk, VK_DOWN);
+    EXPECT_EQ(stored.steps[11].vk, VK_DOWN);
+    EXPECT_EQ(stored.steps[11].keyUp, 1);
 }
 
 // A plain window of the test's own, away from the centred editor.
