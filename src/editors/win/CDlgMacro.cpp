@@ -377,7 +377,13 @@ LRESULT CDlgMacro::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         case CListBoxEx::kEditCommitted:
             if (wParam == kNameListId && m_editor) {
                 const int position = static_cast<int>(lParam);
+                // A click on another name ended the edit, and the list has
+                // already selected that name: it stays the selection.
+                const int clicked = m_names.GetCurSel();
                 m_editor->NameEdited(position, FromWide(m_names.ItemText(position).c_str()));
+                if (clicked >= 0 && clicked != position) {
+                    m_editor->NameSelectionChanged(clicked);
+                }
                 Sync();
             }
             return 0;

@@ -435,6 +435,30 @@ TEST_F(MacroDialogTest, NamesAreEditedInPlaceWithRealTyping) {
     EXPECT_EQ(StoredTable().macros[1].name(), u"shortcutke");
 }
 
+// Clicking another name ends an open edit and selects that name.
+TEST_F(MacroDialogTest, ClickingAnotherNameEndsTheEditAndSelectsIt) {
+    CDlgMacro dialog(q5::test::EditorTexts(), folder, 0, nullptr, store);
+    int selection = -1;
+    int editorSelection = -1;
+    const INT_PTR result = Run(dialog, [&](CDlgMacro& d) {
+        CListBoxEx& names = d.NameList();
+        test::ClickAt(test::ItemCentre(names.GetSafeHwnd(), 1), 2);
+        PressKeys({'X'});
+        test::ClickAt(test::ItemCentre(names.GetSafeHwnd(), 0));
+        for (int round = 0; round < 5; ++round) {
+            test::Pump();
+        }
+        selection = names.GetCurSel();
+        editorSelection = d.Editor()->nameSelection();
+        Click(d.OkButton());
+    });
+    EXPECT_EQ(IDOK, result);
+    EXPECT_EQ(selection, 0);
+    EXPECT_EQ(editorSelection, 0);
+    EXPECT_EQ(dialog.ChosenMacro(), 0);
+    EXPECT_EQ(StoredTable().macros[1].name(), u"x");
+}
+
 TEST_F(MacroDialogTest, TheLoopBoxEnablesTheColouredCountFieldAndItsTimerRestoresOne) {
     CDlgMacro dialog(q5::test::EditorTexts(), folder, 0, nullptr, store);
     bool enabledAfterClick = false;
