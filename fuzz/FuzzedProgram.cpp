@@ -38,6 +38,7 @@ SettingsStore& ZeroedStore() {
     std::memset(store.names().data(), 0, ButtonName::kSize);
     std::memset(store.macros().data(), 0, MacroTable::kSize);
     store.Activate();
+    store.stored() = store.working();
     return store;
 }
 
