@@ -1,6 +1,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "platform/TextFormat.h"
 #include "platform/sim/SimPlatform.h"
 
@@ -32,6 +34,36 @@ TEST(SimInput, TracksMouseButtonsIncludingXButtons) {
     desktop.input.MouseEvent(kMouseEventXUp, 0, 0, kXButton2, 0);
     desktop.input.MouseEvent(kMouseEventWheel, 0, 0, -120, 0);
     EXPECT_FALSE(desktop.input.AnythingDown());
+}
+
+TEST(SimInput, AnActionRunsOnceRightAfterItsCountOfEvents) {
+    SimPlatform desktop;
+    std::vector<std::size_t> seenAt;
+    const auto note = [&] { seenAt.push_back(desktop.journal.Lines().size()); };
+    desktop.input.AfterEvents(3, note);
+    desktop.input.KeybdEvent('A', 0, 0, 0);
+    desktop.input.MouseEvent(kMouseEventLeftDown, 0, 0, 0, 0);
+    EXPECT_THAT(seenAt, ::testing::IsEmpty());
+    desktop.input.KeybdEvent('A', 0, kKeyEventKeyUp, 0);
+    desktop.input.KeybdEvent('B', 0, 0, 0);
+    EXPECT_THAT(seenAt, ElementsAre(3u));
+
+    // An action may ask for the next; a new one replaces one still waiting,
+    // and an empty one or a count of 0 cancels.
+    desktop.input.AfterEvents(1, [&] {
+        note();
+        desktop.input.AfterEvents(2, note);
+    });
+    desktop.input.KeybdEvent('B', 0, kKeyEventKeyUp, 0);
+    desktop.input.KeybdEvent('C', 0, 0, 0);
+    desktop.input.KeybdEvent('C', 0, kKeyEventKeyUp, 0);
+    EXPECT_THAT(seenAt, ElementsAre(3u, 5u, 7u));
+    desktop.input.AfterEvents(1, note);
+    desktop.input.AfterEvents(1, nullptr);
+    desktop.input.KeybdEvent('D', 0, 0, 0);
+    desktop.input.AfterEvents(0, note);
+    desktop.input.KeybdEvent('D', 0, kKeyEventKeyUp, 0);
+    EXPECT_EQ(seenAt.size(), 3u);
 }
 
 TEST(SimInput, RecordsEveryCallInOrderWithWaits) {

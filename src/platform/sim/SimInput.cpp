@@ -25,12 +25,29 @@ void SimInput::KeybdEvent(std::uint8_t vk, std::uint8_t scan, std::uint32_t flag
                           std::uintptr_t extraInfo) {
     journal_.Record(KeyCall{vk, scan, flags, extraInfo});
     down_[vk] = (flags & kKeyEventKeyUp) == 0;
+    CountEvent();
 }
 
 void SimInput::MouseEvent(std::uint32_t flags, std::int32_t dx, std::int32_t dy, std::int32_t data,
                           std::uintptr_t extraInfo) {
     journal_.Record(MouseCall{flags, dx, dy, data, extraInfo});
     SetButtons(flags, data);
+    CountEvent();
+}
+
+void SimInput::AfterEvents(std::uint64_t count, std::function<void()> action) {
+    eventsToAction_ = action ? count : 0;
+    action_ = eventsToAction_ != 0 ? std::move(action) : nullptr;
+}
+
+void SimInput::CountEvent() {
+    if (eventsToAction_ == 0 || --eventsToAction_ != 0) {
+        return;
+    }
+    // The action may schedule the next one.
+    std::function<void()> action = std::move(action_);
+    action_ = nullptr;
+    action();
 }
 
 void SimInput::SetButtons(std::uint32_t flags, std::int32_t data) {

@@ -1,12 +1,14 @@
 /*
  * Simulated input: records every synthesised event in the journal and keeps
  * the state the events leave behind (which keys and mouse buttons are down),
- * like a small model of the system's input queue.
+ * like a small model of the system's input queue. A script can act after a
+ * number of events, as a user who reacts to what the program types.
  */
 #pragma once
 
 #include <array>
 #include <cstdint>
+#include <functional>
 
 #include "platform/Input.h"
 #include "platform/sim/CallJournal.h"
@@ -42,13 +44,21 @@ public:
     // Whether anything at all is held down.
     bool AnythingDown() const;
 
+    // Runs `action` once, right after the `count`-th event from now (key or
+    // mouse); replaces an action still waiting. An empty action, or a count
+    // of 0, only cancels it.
+    void AfterEvents(std::uint64_t count, std::function<void()> action);
+
 private:
     void SetButtons(std::uint32_t flags, std::int32_t data);
+    void CountEvent();
 
     CallJournal& journal_;
     std::intptr_t messageExtraInfo_ = 0;
     SimLayoutVariant layout_ = SimLayoutVariant::UnitedStates;
     std::array<bool, 256> down_{};
+    std::uint64_t eventsToAction_ = 0;
+    std::function<void()> action_;
 };
 
 }  // namespace q5::sim
