@@ -63,8 +63,8 @@ FuzzedProgram::FuzzedProgram() : store(ZeroedStore()), program(desktop, ShippedL
     // Macro playback reads the foreground window's title before every step;
     // a title this short is copied without an allocation, which halves the
     // time of an input that plays long macros under AddressSanitizer.
-    desktop.windows.SetForeground(
-        desktop.windows.AddWindow({}, u"Notepad", Rect{}, kWsVisible, u"Notepad"));
+    notepad = desktop.windows.AddWindow({}, u"Notepad", Rect{}, kWsVisible, u"Notepad");
+    desktop.windows.SetForeground(notepad);
     desktop.windows.SetCursor(kCursor);
 }
 

@@ -49,6 +49,8 @@ struct FuzzedProgram {
     sim::SimPlatform desktop;
     SettingsStore& store;
     tool::SimulatedProgram program;
+    // The window in the foreground, where the program's input goes.
+    WindowHandle notepad;
 };
 
 // Stops the run, so that libFuzzer keeps the input, when `holds` is false.
