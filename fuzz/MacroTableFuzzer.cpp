@@ -24,11 +24,9 @@ namespace {
 constexpr std::uint8_t kPlayed[] = {0, 1, 98, 99, 100, 255};
 constexpr std::uint64_t kRoundsBeforeStop = 3;
 
-// The events a macro sends when nobody stops it: one a step, a round after
-// another, as many rounds as the loop count says (at most 99) when looping.
+// The events a macro sends when nobody stops it: one a step, every round.
 std::uint64_t EventsOfWholeMacro(const q5::tagMACROINFO& macro) {
-    const std::int32_t rounds =
-        macro.loopFlag() != 0 ? std::min(macro.loopCount(), q5::tagMACROINFO::kMaxLoopCount) : 1;
+    const std::int32_t rounds = macro.playRounds();
     return rounds > 0 ? macro.usedSteps() * static_cast<std::uint64_t>(rounds) : 0;
 }
 

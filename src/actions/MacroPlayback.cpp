@@ -9,10 +9,7 @@ void MacroPlayback::PlayMacro(std::uint8_t macroNumber) {
     if (!macro) {
         return;
     }
-    // A stored count beyond what the editor can set would block the window
-    // thread for ages: it repeats as often as the largest count the editor sets.
-    const std::int32_t repetitions =
-        macro->loopFlag() != 0 ? std::min(macro->loopCount(), tagMACROINFO::kMaxLoopCount) : 1;
+    const std::int32_t repetitions = macro->playRounds();
     held_.clear();
     for (std::int32_t i = 0; i < repetitions; ++i) {
         if (!PlayOnce(*macro)) {

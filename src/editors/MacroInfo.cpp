@@ -61,6 +61,10 @@ std::size_t tagMACROINFO::usedSteps() const {
     return std::min<std::size_t>(stepCount(), kStepSlots);
 }
 
+std::int32_t tagMACROINFO::playRounds() const {
+    return loopFlag() != 0 ? std::min(loopCount(), kMaxLoopCount) : 1;
+}
+
 std::u16string tagMACROINFO::name() const {
     return LoadUtf16(nameBytes);
 }

@@ -65,6 +65,11 @@ struct tagMACROINFO {
 
     // The steps in use: `stepCount` of them, never more than the slots hold.
     std::size_t usedSteps() const;
+    // How often playback plays the steps: once, or the loop count when the
+    // loop option is on (none when it is 0 or less). A stored count beyond
+    // what the editor can set would block the window thread for ages: it
+    // counts as the largest count the editor sets.
+    std::int32_t playRounds() const;
 
     std::u16string name() const;
     // Cuts the name to 259 characters.
