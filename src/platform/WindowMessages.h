@@ -15,6 +15,11 @@ namespace q5 {
 
 inline constexpr std::uint32_t kWmKeyDown = 0x0100;
 inline constexpr std::uint32_t kWmKeyUp = 0x0101;
+inline constexpr std::uint32_t kWmChar = 0x0102;
+inline constexpr std::uint32_t kWmSysKeyDown = 0x0104;
+inline constexpr std::uint32_t kWmSysKeyUp = 0x0105;
+// WM_UNICHAR: the last of the keyboard messages, which start at WM_KEYDOWN.
+inline constexpr std::uint32_t kWmKeyLast = 0x0109;
 inline constexpr std::uint32_t kWmSysCommand = 0x0112;
 inline constexpr std::uint32_t kWmHScroll = 0x0114;
 

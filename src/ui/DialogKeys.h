@@ -10,12 +10,6 @@
 
 namespace q5 {
 
-inline constexpr std::uint32_t kWmChar = 0x0102;
-inline constexpr std::uint32_t kWmSysKeyDown = 0x0104;
-inline constexpr std::uint32_t kWmSysKeyUp = 0x0105;
-// WM_UNICHAR: the last of the keyboard messages, which start at WM_KEYDOWN.
-inline constexpr std::uint32_t kWmKeyLast = 0x0109;
-
 // WM_KEYDOWN or WM_KEYUP of a key that presses a button or ends a dialog.
 bool IsDialogCommandKey(std::uint32_t message, std::uintptr_t key);
 // WM_SYSKEYDOWN or WM_SYSKEYUP of F4 with Alt held (`flags`: the lParam).

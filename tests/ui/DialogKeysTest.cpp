@@ -2,15 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/WindowMessages.h"
+
 namespace q5 {
 namespace {
 
-constexpr std::uint32_t kKeyDown = 0x100;
-constexpr std::uint32_t kKeyUp = 0x101;
 constexpr std::intptr_t kAltHeld = 1 << 29;
 
 TEST(DialogKeys, EnterEscapeAndSpaceCommandTheDialog) {
-    for (const std::uint32_t message : {kKeyDown, kKeyUp}) {
+    for (const std::uint32_t message : {kWmKeyDown, kWmKeyUp}) {
         for (const std::uintptr_t key : {0x0D, 0x1B, 0x20}) {
             EXPECT_TRUE(IsDialogCommandKey(message, key)) << message << " " << key;
         }
@@ -28,7 +28,7 @@ TEST(DialogKeys, AltF4IsTheSystemKeyF4WithAltHeld) {
     EXPECT_TRUE(IsAltF4(kWmSysKeyUp, 0x73, kAltHeld));
     EXPECT_FALSE(IsAltF4(kWmSysKeyDown, 0x73, 0));
     EXPECT_FALSE(IsAltF4(kWmSysKeyDown, 0x72, kAltHeld));
-    EXPECT_FALSE(IsAltF4(kKeyDown, 0x73, kAltHeld));
+    EXPECT_FALSE(IsAltF4(kWmKeyDown, 0x73, kAltHeld));
 }
 
 TEST(DialogKeys, KeyboardMessagesRunFromKeyDownToUniChar) {
